@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tintwatch {
+
+// The persistent settings, with their defaults. Values read from the file are
+// kept as read (unchecked); only the Clock Options dialog limits them.
+struct ClockSettings {
+  std::int16_t ClockType = 0;  // 0 Hue, 1 RGB, 2 Lab, 3 a random one
+  std::int16_t TickRate = 1;   // seconds: 1, 2 or 5
+  bool SmoothRunning = false;
+  std::int16_t SatMax = 100;
+  std::int16_t SatMin = 100;
+  std::int16_t BriMax = 100;
+  std::int16_t BriMin = 100;
+};
+
+// What the file carries beside the settings record: the window's place and
+// two of its flags. Handed back only when all eleven values were read.
+struct SettingsFileExtras {
+  std::int32_t Left = 0;  // twips
+  std::int32_t Top = 0;   // twips
+  bool ExpertMode = false;
+  bool WhiteBackground = true;
+};
+
+inline constexpr const char* kSettingsFileName = "Tintwatch.txt";
+
+// Reads the eleven values from the file's bytes. Values 3 to 8 go into the
+// record one at a time as they are read, so a failure keeps what came before
+// it; nothing else is applied unless all eleven were read. An empty optional
+// is the failure (welcome) path.
+std::optional<SettingsFileExtras> ReadSettings(std::string_view content, ClockSettings& settings);
+
+// Opens the file (relative names resolve against the working directory) and
+// reads it; a missing, unreadable or oversized file takes the failure path.
+std::optional<SettingsFileExtras> LoadSettings(ClockSettings& settings,
+                                               const std::filesystem::path& file = kSettingsFileName);
+
+// The one line of the file, CR LF included.
+std::string FormatSettingsLine(float left, float top, const ClockSettings& settings, bool expertMode,
+                               bool whiteBackground);
+
+// Writes the line so that the old file is never left truncated: a new file
+// is written beside it and renamed over it; only where the folder allows no
+// new file is it written in place. False when nothing could be written.
+bool SaveSettings(const std::string& line, const std::filesystem::path& file = kSettingsFileName);
+
+}  // namespace tintwatch

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/ClockSettings.h"
+
+namespace tintwatch {
+namespace {
+
+std::string SettingsText(const ClockSettings& s) {
+  std::ostringstream out;
+  out << s.ClockType << ' ' << s.TickRate << ' ' << s.SmoothRunning << ' ' << s.SatMax << ' ' << s.SatMin << ' '
+      << s.BriMax << ' ' << s.BriMin;
+  return out.str();
+}
+
+const std::string kDefaults = SettingsText(ClockSettings{});
+
+TEST(SettingsFormat, DefaultLineHasSignBlanksAndTrailingBlank) {
+  EXPECT_EQ(FormatSettingsLine(150, 90, ClockSettings{}, false, true),
+            " 150  90  0  1  100  100  100  100  0  0  1 \r\n");
+}
+
+TEST(SettingsFormat, NegativesFractionsAndFlagsInFileOrder) {
+  ClockSettings s;
+  s.ClockType = 2;
+  s.TickRate = 5;
+  s.SmoothRunning = true;
+  s.SatMax = 90;
+  s.SatMin = -3;
+  s.BriMax = 32767;
+  s.BriMin = -32768;
+  EXPECT_EQ(FormatSettingsLine(-1500, 100.5f, s, true, false),
+            "-1500  100.5  2  5  90 -3  32767 -32768  1  1  0 \r\n");
+  // Seven significant digits, no decimal point for whole numbers.
+  EXPECT_EQ(FormatSettingsLine(1234567, 0.1f, ClockSettings{}, false, false).substr(0, 16), " 1234567  0.1  0");
+  EXPECT_EQ(FormatSettingsLine(-0.0f, 57600, ClockSettings{}, false, false).substr(0, 11), " 0  57600  ");
+}
+
+TEST(SettingsRead, FullLineRoundTrips) {
+  ClockSettings written;
+  written.ClockType = 1;
+  written.TickRate = 2;
+  written.SmoothRunning = true;
+  written.SatMax = 80;
+  written.SatMin = 20;
+  written.BriMax = 70;
+  written.BriMin = 30;
+  ClockSettings read;
+  const auto extras = ReadSettings(FormatSettingsLine(-45, 3000, written, true, false), read);
+  ASSERT_TRUE(extras);
+  EXPECT_EQ(SettingsText(read), SettingsText(written));
+  EXPECT_EQ(extras->Left, -45);
+  EXPECT_EQ(extras->Top, 3000);
+  EXPECT_TRUE(extras->ExpertMode);
+  EXPECT_FALSE(extras->WhiteBackground);
+}
+
+TEST(SettingsRead, SeparatorsLineEndsAndExtraValues) {
+  for (const char* text : {"150,90,0,1,100,100,100,100,1,1,1", "\t150\t90 , 0, 1,100 ,100,100,100,1,1,1",
+                           "150\r\n90\r\n0\r\n1\r\n100\r\n100\r\n100\r\n100\r\n1\r\n1\r\n1\r\n",
+                           "150 90 0 1 100 100 100 100 1 1 1 999 garbage\n more", "150 90 0 1 100 100 100 100 1 1 1"}) {
+    ClockSettings s;
+    const auto extras = ReadSettings(text, s);
+    ASSERT_TRUE(extras) << text;
+    EXPECT_EQ(extras->Left, 150) << text;
+    EXPECT_TRUE(s.SmoothRunning && extras->ExpertMode && extras->WhiteBackground) << text;
+  }
+}
+
+TEST(SettingsRead, OnlyOneMeansTrue) {
+  ClockSettings s;
+  auto extras = ReadSettings("0 0 0 1 100 100 100 100 -1 2 0", s);
+  ASSERT_TRUE(extras);
+  EXPECT_FALSE(s.SmoothRunning);
+  EXPECT_FALSE(extras->ExpertMode);
+  EXPECT_FALSE(extras->WhiteBackground);
+  extras = ReadSettings("0 0 0 1 100 100 100 100 1.4 0.5 1.5", s);  // rounded before the test
+  ASSERT_TRUE(extras);
+  EXPECT_TRUE(s.SmoothRunning);
+  EXPECT_FALSE(extras->ExpertMode);
+  EXPECT_FALSE(extras->WhiteBackground);
+}
+
+TEST(SettingsRead, FractionsRoundToEvenAndValuesStayUnchecked) {
+  ClockSettings s;
+  const auto extras = ReadSettings("100.5 101.5 3 5 150 -7 32767.4 -32768.5 0 0 1", s);
+  ASSERT_TRUE(extras);
+  EXPECT_EQ(extras->Left, 100);
+  EXPECT_EQ(extras->Top, 102);
+  EXPECT_EQ(s.ClockType, 3);
+  EXPECT_EQ(s.TickRate, 5);
+  EXPECT_EQ(s.SatMax, 150);
+  EXPECT_EQ(s.SatMin, -7);
+  EXPECT_EQ(s.BriMax, 32767);
+  EXPECT_EQ(s.BriMin, -32768);  // -32768.5 is a tie and rounds to the even -32768
+}
+
+TEST(SettingsRead, PositionBeyondSixteenBitsIsKept) {
+  ClockSettings s;
+  const auto extras = ReadSettings("40000 -33000 1 1 100 100 100 100 0 0 1", s);
+  ASSERT_TRUE(extras);
+  EXPECT_EQ(extras->Left, 40000);
+  EXPECT_EQ(extras->Top, -33000);
+  EXPECT_EQ(s.ClockType, 1);
+  EXPECT_FALSE(ReadSettings("2147483648 0 1 1 100 100 100 100 0 0 1", s));
+}
+
+TEST(SettingsRead, FailuresKeepWhatWasStoredBeforeThem) {
+  struct Case {
+    const char* text;
+    std::string expected;  // the record after the failure
+  };
+  const Case cases[] = {
+      {"", kDefaults},
+      {"   \r\n\t ", kDefaults},
+      {"10 20 2 5 50", "2 5 0 50 100 100 100"},             // five values
+      {"10 20 2 5 50 60 70 80 1 1", "2 5 0 50 60 70 80"},   // ten values: flags stay default
+      {"10 20 2 32768 50 60 70 80 1 1 1", "2 1 0 100 100 100 100"},  // out of 16 bits
+      {"10 20 2 1 abc 60 70 80 1 1 1", "2 1 0 100 100 100 100"},     // not a number
+      {"10 20 2 1 5x 60 70 80 1 1 1", "2 1 0 100 100 100 100"},
+      {"10 20 2 1 50,,60 70 80 1 1 1", "2 1 0 50 100 100 100"},      // empty field
+      {"10 20 2 1 50 nan 70 80 1 1 1", "2 1 0 50 100 100 100"},
+      {"10 20 2 1 50 60 70 80 1 1 1e9", "2 1 0 50 60 70 80"},
+      {"0x10 20 2 1 50 60 70 80 1 1 1", kDefaults},
+      {"--1 20 2 1 50 60 70 80 1 1 1", kDefaults},
+  };
+  for (const Case& c : cases) {
+    ClockSettings s;
+    EXPECT_FALSE(ReadSettings(c.text, s)) << c.text;
+    EXPECT_EQ(SettingsText(s), c.expected) << c.text;
+  }
+}
+
+TEST(SettingsRead, AcceptsSignsAndExponents) {
+  ClockSettings s;
+  const auto extras = ReadSettings("+15 -0 1e1 .5e1 5. 0 0 0 0 0 1", s);
+  ASSERT_TRUE(extras);
+  EXPECT_EQ(extras->Left, 15);
+  EXPECT_EQ(s.ClockType, 10);
+  EXPECT_EQ(s.TickRate, 5);
+  EXPECT_EQ(s.SatMax, 5);
+}
+
+class SettingsFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tintwatch-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    file_ = dir_ / kSettingsFileName;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Contents() const {
+    std::ifstream in(file_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  void Write(const std::string& text) const {
+    std::ofstream(file_, std::ios::binary) << text;
+  }
+  std::filesystem::path dir_;
+  std::filesystem::path file_;
+};
+
+TEST_F(SettingsFileTest, MissingFileTakesTheFailurePath) {
+  ClockSettings s;
+  EXPECT_FALSE(LoadSettings(s, file_));
+  EXPECT_EQ(SettingsText(s), kDefaults);
+  EXPECT_FALSE(LoadSettings(s, dir_));  // a folder by that name
+}
+
+TEST_F(SettingsFileTest, SaveThenLoad) {
+  ClockSettings s;
+  s.ClockType = 2;
+  s.SatMin = 40;
+  ASSERT_TRUE(SaveSettings(FormatSettingsLine(600, 450, s, true, true), file_));
+  EXPECT_EQ(Contents(), " 600  450  2  1  100  40  100  100  0  1  1 \r\n");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Tintwatch.txt.new"));
+  ClockSettings read;
+  const auto extras = LoadSettings(read, file_);
+  ASSERT_TRUE(extras);
+  EXPECT_EQ(SettingsText(read), SettingsText(s));
+  EXPECT_EQ(extras->Top, 450);
+}
+
+TEST_F(SettingsFileTest, SaveReplacesALongerFileWhole) {
+  Write(std::string(5000, '7'));
+  ASSERT_TRUE(SaveSettings(FormatSettingsLine(0, 0, ClockSettings{}, false, true), file_));
+  EXPECT_EQ(Contents(), " 0  0  0  1  100  100  100  100  0  0  1 \r\n");
+}
+
+TEST_F(SettingsFileTest, NoRoomForANewFileWritesInPlace) {
+  // A folder in the way of the new file stands for a folder that allows no new file.
+  Write("old");
+  std::filesystem::create_directory(dir_ / "Tintwatch.txt.new");
+  std::filesystem::create_directory(dir_ / "Tintwatch.txt.new" / "child");
+  EXPECT_TRUE(SaveSettings(" 1 \r\n", file_));
+  EXPECT_EQ(Contents(), " 1 \r\n");
+}
+
+TEST_F(SettingsFileTest, UnwritableLocationReportsFailure) {
+  EXPECT_FALSE(SaveSettings(" 1 \r\n", dir_ / "no-such-folder" / kSettingsFileName));
+}
+
+TEST_F(SettingsFileTest, LinkIsWrittenThrough) {
+  const std::filesystem::path target = dir_ / "real.txt";
+  Write("x");
+  std::filesystem::rename(file_, target);
+  std::filesystem::create_symlink(target, file_);
+  ASSERT_TRUE(SaveSettings(" 2 \r\n", file_));
+  EXPECT_TRUE(std::filesystem::is_symlink(file_));
+  std::ifstream in(target, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), " 2 \r\n");
+}
+
+TEST_F(SettingsFileTest, HugeFileIsReadOnlyAsFarAsTheLimit) {
+  // Eleven values after a megabyte of blanks lie beyond what is read.
+  Write(std::string((1 << 20) + 10, ' ') + "1 1 1 1 1 1 1 1 1 1 1");
+  ClockSettings s;
+  EXPECT_FALSE(LoadSettings(s, file_));
+  Write("1 2 1 1 1 1 1 1 1 1 1 " + std::string(3 << 20, 'x'));
+  EXPECT_TRUE(LoadSettings(s, file_));
+}
+
+}  // namespace
+}  // namespace tintwatch
