@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <memory>
+
+#include "clock/Surface.h"
+
+namespace tintwatch {
+
+// The drawing surface as a kept picture: every call paints into a QImage at
+// the screen's device pixel ratio, and the window shows (and repaints from)
+// that picture. Drawing is aliased on purpose: in the see-through mode only
+// pure white is a hole, and edges blended with white would leave a pale,
+// clickable fringe around every shape.
+class QtSurface : public Surface {
+ public:
+  static constexpr double kTwipsPerPixel = 15.0;
+
+  QtSurface(QSize logicalPixels, qreal devicePixelRatio);
+  ~QtSurface() override;
+
+  // A new, white picture of the given logical size.
+  void Resize(QSize logicalPixels, qreal devicePixelRatio);
+  // The picture with every call so far applied.
+  const QImage& Image();
+  // Called once when the picture first changes after Image() was last taken.
+  void SetChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
+
+  void Clear() override;
+  void SetFillSolid(bool solid) override { fillSolid_ = solid; }
+  void SetFillColour(PackedRGB colour) override { fillColour_ = colour; }
+  void SetForeColour(PackedRGB colour) override { foreColour_ = colour; }
+  void Disc(float cx, float cy, float radius, PackedRGB outline) override;
+  void Pie(float cx, float cy, float radius, float startDeg, float endDeg, PackedRGB outline) override;
+  void Line(float x1, float y1, float x2, float y2) override;
+  void Box(float x1, float y1, float x2, float y2, PackedRGB colour) override;
+
+  static QColor ToQColor(PackedRGB colour);
+
+ private:
+  QPainter& Painter();
+  void Flush();
+  void ShapeStyle(QPainter& painter, PackedRGB outline);
+
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
+  std::function<void()> changed_;
+  bool fillSolid_ = true;
+  PackedRGB fillColour_ = 0;
+  PackedRGB foreColour_ = 0;
+};
+
+}  // namespace tintwatch

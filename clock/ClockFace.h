@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/ClockSettings.h"
+#include "clock/Surface.h"
+#include "clock/TimeSource.h"
+#include "colour/ColorConverter.h"
+#include "colour/LabColour.h"
+
+namespace tintwatch {
+
+// Turns the time into colours and draws the Hue, RGB and Lab faces. The
+// fields are the main window's drawing state; the window sets ClockSize,
+// FaceType and ExpertMode, the drawing writes the rest.
+class ClockFace {
+ public:
+  ClockFace(const ClockSettings& settings, const ColorConverter& converter, LabColour& lab,
+            const TimeSource& time, Surface& surface)
+      : settings_(settings), converter_(converter), lab_(lab), time_(time), surface_(surface) {}
+
+  // Time to colour: a wheel position (0 at 12 o'clock, clockwise) in the
+  // saturation and brilliance of the current hour.
+  PackedRGB WheelColour(std::int16_t position);
+  PackedRGB HourColour();
+  PackedRGB MinuteColour();
+  PackedRGB SecondColour();
+
+  // Reads the time once and draws the face of FaceType.
+  void DrawClock();
+  // The Hue clock's rim of colour hours and minutes; nothing in expert mode
+  // or for the bar faces.
+  void DrawRim();
+  void DrawRimRing(std::int16_t radius, std::int16_t step);
+  void DrawLabBars(std::int32_t ColumnLeft);
+
+  std::int16_t ClockSize = 800;
+  std::int16_t FaceType = 0;
+  bool ExpertMode = false;
+
+  std::int16_t Hour24 = 0;
+  std::int16_t Hour12 = 0;
+  std::int16_t Minutes = 0;
+  std::int16_t Seconds = 0;
+  bool RimDrawing = false;
+  std::int16_t WheelRed = 0;
+  std::int16_t WheelGreen = 0;
+  std::int16_t WheelBlue = 0;
+  PackedRGB HandColour = 0;
+
+ private:
+  std::int32_t Level(std::int16_t max, std::int16_t min) const;
+  void DrawHueFace();
+  void DrawRgbFace();
+  void DrawLabFace();
+  void FilledDisc(double cx, double cy, double radius, PackedRGB colour);
+
+  const ClockSettings& settings_;
+  const ColorConverter& converter_;
+  LabColour& lab_;
+  const TimeSource& time_;
+  Surface& surface_;
+};
+
+}  // namespace tintwatch

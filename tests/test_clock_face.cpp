@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include "clock/ClockFace.h"
+#include "clock/RecordingSurface.h"
+
+namespace tintwatch {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+class FaceTest : public testing::Test {
+ protected:
+  PackedRGB Hsb(int hue, int sat = 100, int bri = 100) const {
+    return cc.HSBToRGB(cc.HSBToLong(hue, sat, bri));
+  }
+  void At(int h, int m, int s) {
+    time.time = {h, m, s};
+    face.Hour24 = static_cast<std::int16_t>(h);
+    face.Hour12 = static_cast<std::int16_t>(h % 12);
+    face.Minutes = static_cast<std::int16_t>(m);
+    face.Seconds = static_cast<std::int16_t>(s);
+  }
+
+  ClockSettings settings;
+  ColorConverter cc;
+  LabColour lab;
+  FixedTimeSource time{{15, 47, 33}};
+  RecordingSurface surface;
+  ClockFace face{settings, cc, lab, time, surface};
+};
+
+TEST_F(FaceTest, HandPositionsWithoutSmoothRunning) {
+  At(15, 47, 33);
+  EXPECT_EQ(face.HourColour(), Hsb(90));
+  EXPECT_EQ(face.MinuteColour(), Hsb(282));
+  EXPECT_EQ(face.SecondColour(), Hsb(198));
+  // The side effect belongs to the hand operation.
+  std::int16_t r, g, b;
+  SplitRGB(Hsb(198), r, g, b);
+  EXPECT_EQ(face.WheelRed, r);
+  EXPECT_EQ(face.WheelGreen, g);
+  EXPECT_EQ(face.WheelBlue, b);
+}
+
+TEST_F(FaceTest, SmoothRunningRoundsHalvesToEven) {
+  settings.SmoothRunning = true;
+  const struct {
+    int h, m, s, hour, minute;
+  } cases[] = {{3, 1, 0, 90, 6},      {3, 3, 0, 92, 18},    {3, 5, 0, 92, 30},    {3, 6, 0, 93, 36},
+               {0, 10, 5, 5, 60},     {0, 10, 15, 5, 62},   {0, 10, 25, 5, 62},   {0, 10, 55, 5, 66},
+               {11, 59, 0, 359, 354}, {11, 59, 55, 359, 359}};  // 360 is clamped to 359
+  for (const auto& c : cases) {
+    At(c.h, c.m, c.s);
+    EXPECT_EQ(face.HourColour(), Hsb(c.hour)) << c.h << ":" << c.m << ":" << c.s;
+    EXPECT_EQ(face.MinuteColour(), Hsb(c.minute)) << c.h << ":" << c.m << ":" << c.s;
+    EXPECT_EQ(face.SecondColour(), Hsb(c.s * 6));
+  }
+}
+
+TEST_F(FaceTest, SaturationAndBrillianceFollowTheHour) {
+  settings.SatMax = 100;
+  settings.SatMin = 50;
+  const struct {
+    int hour, saturation;
+  } cases[] = {{3, 62}, {15, 88}, {0, 50}, {12, 100}, {6, 75}, {18, 75}, {11, 96}, {23, 54}};
+  for (const auto& c : cases) {
+    At(c.hour, 0, 0);
+    EXPECT_EQ(face.WheelColour(200), Hsb(200, c.saturation)) << c.hour;
+  }
+  // Brilliance uses its own pair, and a maximum below the minimum stands.
+  settings.SatMax = settings.SatMin = 70;
+  settings.BriMax = 20;
+  settings.BriMin = 80;
+  At(0, 0, 0);
+  EXPECT_EQ(face.WheelColour(40), Hsb(40, 70, 80));
+  At(12, 0, 0);
+  EXPECT_EQ(face.WheelColour(40), Hsb(40, 70, 20));
+  At(21, 0, 0);
+  EXPECT_EQ(face.WheelColour(40), Hsb(40, 70, 65));  // 20 + 5 * 9 on the way back up
+}
+
+TEST_F(FaceTest, RimUsesNoonLevelsAndUncheckedLevelsDoNotOverflow) {
+  settings.SatMax = 100;
+  settings.SatMin = 50;
+  At(3, 0, 0);
+  face.RimDrawing = true;
+  EXPECT_EQ(face.WheelColour(90), Hsb(90, 100));
+  face.RimDrawing = false;
+  settings.SatMax = 32767;
+  settings.SatMin = -32768;
+  At(6, 0, 0);
+  EXPECT_EQ(face.WheelColour(10), Hsb(10, 0));  // 5461.25 * 6 - 32768 = -0.5, which rounds to 0
+  EXPECT_EQ(face.WheelColour(-5), Hsb(0, 0));
+  EXPECT_EQ(face.WheelColour(1000), Hsb(359, 0));
+}
+
+TEST_F(FaceTest, HueFaceDrawsThreeDiscsLargestFirst) {
+  time.time = {15, 0, 0};
+  face.DrawClock();
+  EXPECT_EQ(face.Hour24, 15);
+  EXPECT_EQ(face.Hour12, 3);
+  const auto discs = surface.Of(Kind::Disc);
+  ASSERT_EQ(surface.ops.size(), 3u);
+  const float radii[] = {560, 400, 160};
+  const PackedRGB colours[] = {Hsb(0), Hsb(0), Hsb(90)};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(discs[i].a, 800);
+    EXPECT_EQ(discs[i].b, 800);
+    EXPECT_FLOAT_EQ(discs[i].c, radii[i]);
+    EXPECT_EQ(discs[i].colour, colours[i]);
+    EXPECT_EQ(discs[i].fillColour, colours[i]);
+    EXPECT_TRUE(discs[i].fillSolid);
+  }
+  EXPECT_EQ(face.HandColour, Hsb(90));
+}
+
+TEST_F(FaceTest, UnknownFaceTypeOnlyReadsTheTime) {
+  face.FaceType = 3;
+  time.time = {7, 8, 9};
+  face.DrawClock();
+  face.DrawRim();
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_EQ(face.Minutes, 8);
+  EXPECT_EQ(face.Seconds, 9);
+}
+
+TEST_F(FaceTest, RimRingsSegmentsThenSpokes) {
+  face.DrawRim();
+  EXPECT_FALSE(face.RimDrawing);
+  ASSERT_EQ(surface.ops.size(), 148u);
+  const auto& ops = surface.ops;
+  // Hour ring: 13 segments, then 13 spokes; minute ring: 61 and 61.
+  for (int i = 0; i < 13; ++i) {
+    EXPECT_EQ(ops[i].kind, Kind::Pie);
+    EXPECT_EQ(ops[i].c, 800);
+    EXPECT_EQ(ops[13 + i].kind, Kind::Line);
+  }
+  for (int i = 0; i < 61; ++i) {
+    EXPECT_EQ(ops[26 + i].kind, Kind::Pie);
+    EXPECT_EQ(ops[26 + i].c, 680);
+    EXPECT_EQ(ops[87 + i].kind, Kind::Line);
+  }
+  // Hour segments are centred on their hour; position 90 wraps through 0.
+  EXPECT_EQ(ops[0].d, 75);
+  EXPECT_EQ(ops[0].e, 105);
+  EXPECT_EQ(ops[3].d, 345);
+  EXPECT_EQ(ops[3].e, 15);
+  EXPECT_EQ(ops[3].colour, Hsb(90));
+  // Minute position 90 starts at 0, which becomes 358; 96 runs 354..0.
+  EXPECT_EQ(ops[26 + 15].d, 358);
+  EXPECT_EQ(ops[26 + 15].e, 6);
+  EXPECT_EQ(ops[26 + 16].d, 354);
+  EXPECT_EQ(ops[26 + 16].e, 0);
+  EXPECT_EQ(ops[26 + 1].d, 84);
+  EXPECT_EQ(ops[26 + 1].e, 90);
+  // The last segment of each ring lies over the first, in position 359's colour.
+  EXPECT_EQ(ops[12].d, ops[0].d);
+  EXPECT_EQ(ops[12].colour, Hsb(359));
+  EXPECT_EQ(ops[86].d, ops[26].d);
+  EXPECT_EQ(ops[86].colour, Hsb(359));
+  for (const auto& op : surface.Of(Kind::Pie)) {
+    EXPECT_TRUE(op.fillSolid);
+    EXPECT_EQ(op.fillColour, op.colour);
+  }
+  // Spokes are black, from the centre to the ring at each position.
+  EXPECT_EQ(ops[13].colour, 0);
+  EXPECT_FLOAT_EQ(ops[13].c, 800);
+  EXPECT_NEAR(ops[13].d, 0, 1e-3);  // 12 o'clock: straight up
+  EXPECT_NEAR(ops[16].c, 1600, 1e-3);  // 3 o'clock
+  EXPECT_NEAR(ops[16].d, 800, 1e-3);
+  EXPECT_NEAR(ops[87 + 15].c, 800 + 680, 1e-3);
+}
+
+TEST_F(FaceTest, RimAtNoonLevelsWhateverTheHour) {
+  settings.SatMax = 100;
+  settings.SatMin = 10;
+  settings.BriMin = 10;
+  time.time = {2, 0, 0};
+  face.DrawClock();
+  surface.ops.clear();
+  face.DrawRim();
+  EXPECT_EQ(surface.ops[1].colour, Hsb(30));
+}
+
+TEST_F(FaceTest, RimSkippedInExpertModeAndForBarFaces) {
+  face.ExpertMode = true;
+  face.DrawRim();
+  face.ExpertMode = false;
+  face.FaceType = 1;
+  face.DrawRim();
+  face.FaceType = 2;
+  face.DrawRim();
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_FALSE(face.RimDrawing);
+}
+
+TEST_F(FaceTest, MinuteRingRadiusRoundsToEven) {
+  face.ClockSize = 810;
+  face.DrawRim();
+  EXPECT_EQ(surface.ops[26].c, 688);
+  EXPECT_EQ(surface.ops[0].a, 810);
+}
+
+TEST_F(FaceTest, RgbFaceColumns) {
+  face.FaceType = 1;
+  time.time = {0, 0, 0};  // every hand red: (255, 0, 0)
+  face.DrawClock();
+  const auto& ops = surface.ops;
+  ASSERT_EQ(ops.size(), 13u);
+  EXPECT_EQ(ops[0].kind, Kind::Clear);
+  const float barLeft[] = {0, 560, 1080};
+  const float discX[] = {800.0f / 3, 800, 4000.0f / 3};
+  for (int column = 0; column < 3; ++column) {
+    const auto& bar = ops[1 + column * 4];
+    EXPECT_EQ(bar.kind, Kind::Box);
+    EXPECT_FLOAT_EQ(bar.a, barLeft[column]);
+    EXPECT_FLOAT_EQ(bar.c, barLeft[column] + 800.0f / 9);
+    EXPECT_EQ(bar.b, 0);
+    EXPECT_EQ(bar.d, 1600);
+    EXPECT_EQ(bar.colour, 255);
+    const auto& red = ops[2 + column * 4];
+    EXPECT_FLOAT_EQ(red.a, discX[column]);
+    EXPECT_FLOAT_EQ(red.b, 800.0f / 3);
+    EXPECT_FLOAT_EQ(red.c, 800.0f / 3);
+    EXPECT_EQ(red.colour, 255);
+    EXPECT_EQ(red.fillColour, 255);
+    const auto& green = ops[3 + column * 4];
+    EXPECT_FLOAT_EQ(green.b, 800);
+    EXPECT_EQ(green.c, 0);
+    const auto& blue = ops[4 + column * 4];
+    EXPECT_FLOAT_EQ(blue.b, 4000.0f / 3);
+    EXPECT_EQ(blue.c, 0);
+  }
+  EXPECT_FLOAT_EQ(ops[1].c, 88.888885f);
+}
+
+TEST_F(FaceTest, RgbFaceExpertModeDrawsOnlyDiscs) {
+  face.FaceType = 1;
+  face.ExpertMode = true;
+  time.time = {4, 20, 40};  // hour 120, minute 120, second 240
+  face.DrawClock();
+  EXPECT_EQ(surface.Of(Kind::Disc).size(), 9u);
+  EXPECT_EQ(surface.Of(Kind::Box).size(), 0u);
+  const auto discs = surface.Of(Kind::Disc);
+  EXPECT_FLOAT_EQ(discs[1].c, 255 * 800.0f / 3 / 255);  // hour's green 255
+  EXPECT_EQ(discs[1].colour, 255 * 256);
+  EXPECT_FLOAT_EQ(discs[8].c, 800.0f / 3);  // second's blue 255
+  EXPECT_EQ(face.HandColour, Hsb(240));     // the last hand drawn is the second
+}
+
+TEST_F(FaceTest, LabFaceColumnsAndChannelBars) {
+  face.FaceType = 2;
+  time.time = {0, 0, 0};  // all red: L 53, a 80, b 67
+  face.DrawClock();
+  const auto& ops = surface.ops;
+  ASSERT_EQ(ops.size(), 10u);
+  const float lefts[] = {1120, 600, 80};
+  for (int column = 0; column < 3; ++column) {
+    const float x0 = lefts[column];
+    const auto& bar = ops[1 + column * 3];
+    EXPECT_EQ(bar.a, x0);
+    EXPECT_FLOAT_EQ(bar.c, x0 + 800.0f / 9);
+    EXPECT_EQ(bar.colour, 255);
+    const auto& a = ops[2 + column * 3];
+    EXPECT_FLOAT_EQ(a.a, x0 + 800.0f / 6);
+    EXPECT_FLOAT_EQ(a.c, x0 + 800.0f / 3);
+    EXPECT_FLOAT_EQ(a.b, 800 - 800.0f / 128 * 80);  // positive a*: top corner first
+    EXPECT_EQ(a.d, 800);
+    EXPECT_EQ(a.colour, PackedColour(XYZToRGB(LabToXYZ({53, 80, 0}))));
+    const auto& b = ops[3 + column * 3];
+    EXPECT_FLOAT_EQ(b.a, x0 + 800.0f / 3);
+    EXPECT_FLOAT_EQ(b.c, x0 + 400);
+    EXPECT_FLOAT_EQ(b.b, 800 - 6.25f * 67);
+    EXPECT_EQ(b.colour, PackedColour(XYZToRGB(LabToXYZ({53, 0, 67}))));
+  }
+  EXPECT_EQ(lab.LabL, 53);
+}
+
+TEST_F(FaceTest, LabFaceNegativeAndZeroChannels) {
+  face.FaceType = 2;
+  face.ExpertMode = true;
+  settings.SatMax = settings.SatMin = 0;  // grey hands: a* and b* are 0
+  face.DrawClock();
+  ASSERT_EQ(surface.ops.size(), 7u);
+  for (const auto& op : surface.Of(Kind::Box)) {
+    EXPECT_EQ(op.b, 800);
+    EXPECT_EQ(op.d, 800);
+  }
+  surface.ops.clear();
+  settings.SatMax = settings.SatMin = 100;
+  time.time = {4, 0, 0};  // hour hand green: a* -86 hangs below the middle line
+  face.DrawClock();
+  const auto hourA = surface.ops[5];
+  EXPECT_EQ(lab.LabA, -86);
+  EXPECT_EQ(hourA.b, 800);
+  EXPECT_FLOAT_EQ(hourA.d, 800 + 6.25f * 86);
+}
+
+TEST_F(FaceTest, LargestSizeKeepsCoordinatesExact) {
+  face.ClockSize = 25600;
+  face.FaceType = 2;
+  face.DrawClock();
+  EXPECT_EQ(surface.ops[1].a, 35840);  // 1.4 * 25600 does not fit 16 bits
+  EXPECT_EQ(surface.ops[1].d, 51200);
+  surface.ops.clear();
+  face.FaceType = 1;
+  face.DrawClock();
+  EXPECT_FLOAT_EQ(surface.ops[12].a, 25600.0f * 5 / 3);
+  EXPECT_EQ(surface.ops[9].d, 51200);
+  surface.ops.clear();
+  face.FaceType = 0;
+  face.DrawRim();
+  EXPECT_EQ(surface.ops[26].c, 21760);
+}
+
+TEST_F(FaceTest, LabColumnsAtSize810) {
+  face.ClockSize = 810;
+  face.FaceType = 2;
+  face.DrawClock();
+  EXPECT_EQ(surface.ops[1].a, 1134);
+  EXPECT_EQ(surface.ops[4].a, 608);
+  EXPECT_EQ(surface.ops[7].a, 81);
+}
+
+}  // namespace
+}  // namespace tintwatch
