@@ -1,0 +1,175 @@
+#include "app/ClockWindow.h"
+
+#include "colour/Rounding.h"
+
+namespace tintwatch {
+
+namespace {
+
+constexpr double kStartSize = 1650;  // twips: 2 * 800 + 50
+constexpr std::int16_t kStartClockSize = 800;
+// Doubling from here would not fit the 16-bit size unit.
+constexpr std::int16_t kLargestClockSize = 16384;
+
+}  // namespace
+
+ClockWindow::ClockWindow(WindowPort& port, Surface& surface, IntervalTimer& timer1, IntervalTimer& timer2,
+                         const TimeSource& time, RandomSource& random, HueTestState& test,
+                         std::filesystem::path settingsFile)
+    : port_(port),
+      surface_(surface),
+      timer1_(timer1),
+      timer2_(timer2),
+      random_(random),
+      test_(test),
+      settingsFile_(std::move(settingsFile)),
+      face_(Settings, converter_, lab_, time, surface),
+      run_(test, face_, surface, timer1, timer2, random, *this) {}
+
+void ClockWindow::Form_Load() {
+  test_.TestActive = false;
+  random_.SeedFromClock();
+  Settings = ClockSettings{};
+  WhiteBackground = true;
+  face_.ExpertMode = false;
+  OnTop = false;
+  if (const auto extras = LoadSettings(Settings, settingsFile_)) {
+    // A place on no screen (a monitor since removed) would hide the clock
+    // and, with no taskbar entry, its menu too: keep the default place then.
+    if (port_.OnSomeScreen(extras->Left, extras->Top, kStartSize, kStartSize)) {
+      port_.MoveTo(extras->Left, extras->Top);
+    }
+    face_.ExpertMode = extras->ExpertMode;
+    WhiteBackground = extras->WhiteBackground;
+  } else {
+    port_.ShowWelcome();
+  }
+  face_.FaceType = Settings.ClockType;
+  if (!WhiteBackground) port_.MakeTransparent();
+  mOnTop_Click();
+  face_.ClockSize = kStartClockSize;
+  ResizeSurfaces(kStartSize, 2 * face_.ClockSize + 50);
+  timer1_.SetInterval(1000);
+  timer1_.SetEnabled(true);
+  Redraw();
+}
+
+void ClockWindow::ResizeSurfaces(double width, double height) { port_.Resize(width, height); }
+
+void ClockWindow::Timer1_Timer() {
+  if (test_.TestActive) {
+    run_.StartHueTest();
+    return;
+  }
+  face_.DrawClock();
+}
+
+void ClockWindow::Redraw() {
+  surface_.Clear();
+  face_.DrawRim();
+  face_.DrawClock();
+}
+
+void ClockWindow::Picture1_MouseUp(int button, int, double, double) {
+  if (button != kRightButton) return;
+  port_.ShowPopupMenu(OnTop, face_.ExpertMode, WhiteBackground);
+}
+
+void ClockWindow::Picture1_MouseMove(int buttons, int, double, double) {
+  if (test_.TestActive || buttons != kLeftButton) return;
+  timer1_.SetEnabled(false);
+  port_.StartMove();
+}
+
+void ClockWindow::MoveEnded() { timer1_.SetEnabled(true); }
+
+void ClockWindow::Picture1_KeyDown(int keyCode, int) {
+  if (test_.TestActive) {
+    run_.Picture1_KeyDown();
+    return;
+  }
+  switch (keyCode) {
+    case kKeyMinus: msmaller_Click(); break;
+    case kKeyPlus: mbigger_Click(); break;
+    case kKeyS:
+      if (timer1_.Interval() == 0) {
+        timer1_.SetInterval(1000);
+        return;
+      }
+      if (timer1_.Interval() == 1000) timer1_.SetInterval(0);
+      Redraw();
+      break;
+    default: Redraw(); break;
+  }
+}
+
+void ClockWindow::mOnTop_Click() {
+  OnTop = !OnTop;
+  port_.SetOnTop(OnTop);
+}
+
+void ClockWindow::mopaque_Click() {
+  WhiteBackground = !WhiteBackground;
+  if (WhiteBackground) {
+    port_.MakeOpaque();
+  } else {
+    port_.MakeTransparent();
+  }
+}
+
+void ClockWindow::mexpert_Click() {
+  face_.ExpertMode = !face_.ExpertMode;
+  Redraw();
+}
+
+void ClockWindow::mbigger_Click() {
+  if (face_.ClockSize >= kLargestClockSize) return;  // ignored: it would not fit
+  face_.ClockSize = static_cast<std::int16_t>(2 * face_.ClockSize);
+  ResizeSurfaces(2 * port_.Width(), 2 * port_.Height());
+  Redraw();
+}
+
+void ClockWindow::msmaller_Click() {
+  face_.ClockSize = RoundToInt16(face_.ClockSize / 2.0);
+  ResizeSurfaces(port_.Width() / 2, port_.Height() / 2);
+  Redraw();
+}
+
+void ClockWindow::PickRandomFace() { face_.FaceType = static_cast<std::int16_t>(RandomBetween(random_, 0, 2)); }
+
+void ClockWindow::mclock_Click() {
+  port_.ShowOptions();
+  if (Settings.ClockType == 3) {
+    PickRandomFace();
+  } else {
+    face_.FaceType = Settings.ClockType;
+  }
+  if (Settings.TickRate == 1 || Settings.TickRate == 2 || Settings.TickRate == 5) {
+    // Through 0 so that the countdown starts anew from now.
+    timer1_.SetInterval(0);
+    timer1_.SetInterval(Settings.TickRate * 1000);
+  }
+  Redraw();
+}
+
+void ClockWindow::mtest_Click() {
+  test_.ResultText.clear();
+  port_.ShowTester(false);
+}
+
+void ClockWindow::mabout_Click() { port_.ShowAbout(); }
+
+void ClockWindow::monline_Click() { port_.OpenAddress(port_.HelpAddress()); }
+
+void ClockWindow::mweb_Click() { port_.OpenAddress(kHomeAddress); }
+
+void ClockWindow::mExit_Click() {
+  // A settings file that cannot be written must not keep the program open.
+  SaveSettings(FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()), Settings,
+                                  face_.ExpertMode, WhiteBackground),
+               settingsFile_);
+  port_.CloseAbout();
+  port_.CloseWindow();
+}
+
+}  // namespace tintwatch

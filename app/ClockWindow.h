@@ -1,0 +1,130 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "app/ClockSettings.h"
+#include "app/IntervalTimer.h"
+#include "app/Random.h"
+#include "clock/ClockFace.h"
+#include "clock/Surface.h"
+#include "clock/TimeSource.h"
+#include "colour/ColorConverter.h"
+#include "colour/LabColour.h"
+#include "huetest/HueTestRun.h"
+#include "huetest/HueTestState.h"
+
+namespace tintwatch {
+
+inline constexpr const char* kWelcomeTitle = "The Tint Watch with a Hue tester";
+// Four lines joined by a bare carriage return.
+inline constexpr const char* kWelcomeText =
+    "Welcome\rI shall say this only once!\rRight mouse-click on a bit of colour (on the clock) to get a menu of "
+    "options\rAll the best,  Alder";
+inline constexpr const char* kProgramTitle = "Tintwatch";
+// The project's home, opened by "My Web site!".
+inline constexpr const char* kHomeAddress = "https://tintwatch.example.org/";
+
+// Virtual-key codes the clock reacts to.
+inline constexpr int kKeyMinus = 189;
+inline constexpr int kKeyPlus = 187;
+inline constexpr int kKeyS = 83;
+
+// Mouse buttons as the handlers receive them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// What only the real window can do; the Qt window implements it.
+class WindowPort {
+ public:
+  virtual ~WindowPort() = default;
+  virtual void ShowWelcome() = 0;
+  // Whether any part of a window at this place (twips) would be on a screen.
+  virtual bool OnSomeScreen(double left, double top, double width, double height) const = 0;
+  virtual void MoveTo(double left, double top) = 0;
+  virtual double Left() const = 0;
+  virtual double Top() const = 0;
+  virtual double Width() const = 0;
+  virtual double Height() const = 0;
+  // Window and drawing surface together.
+  virtual void Resize(double width, double height) = 0;
+  // Topmost band on or off, keeping place and size, then shown.
+  virtual void SetOnTop(bool onTop) = 0;
+  virtual void MakeTransparent() = 0;
+  virtual void MakeOpaque() = 0;
+  virtual void ShowPopupMenu(bool onTop, bool expertMode, bool whiteBackground) = 0;
+  // The platform's interactive move; the window calls MoveEnded() when it is over.
+  virtual void StartMove() = 0;
+  virtual void ShowOptions() = 0;  // modal
+  virtual void ShowTester(bool modal) = 0;
+  virtual void ShowAbout() = 0;
+  virtual void CloseAbout() = 0;
+  virtual std::string HelpAddress() const = 0;
+  virtual void OpenAddress(const std::string& address) = 0;
+  virtual void CloseWindow() = 0;
+  virtual void ShowPauseBox() = 0;
+};
+
+// The main window's state and handlers. Everything that decides a number, a
+// size or an order lives here; the Qt window only turns events into calls.
+class ClockWindow : private HueTestPort {
+ public:
+  ClockWindow(WindowPort& port, Surface& surface, IntervalTimer& timer1, IntervalTimer& timer2,
+              const TimeSource& time, RandomSource& random, HueTestState& test,
+              std::filesystem::path settingsFile = kSettingsFileName);
+
+  void Form_Load();
+  void Timer1_Timer();
+  void Timer2_Timer() { run_.Timer2_Timer(); }
+  void Redraw() override;
+  void Picture1_MouseUp(int button, int shift, double x, double y);
+  void Picture1_MouseMove(int buttons, int shift, double x, double y);
+  void Picture1_KeyDown(int keyCode, int shift);
+  void MoveEnded();
+
+  void mOnTop_Click();
+  void mopaque_Click();
+  void mexpert_Click();
+  void mbigger_Click();
+  void msmaller_Click();
+  void mclock_Click();
+  void mtest_Click();
+  void mabout_Click();
+  void monline_Click();
+  void mweb_Click();
+  void mExit_Click();
+  void PickRandomFace();
+
+  ClockSettings Settings;
+  bool ExpertMode() const { return face_.ExpertMode; }
+  bool WhiteBackground = true;
+  bool OnTop = false;
+  std::int16_t ClockSize() const { return face_.ClockSize; }
+  std::int16_t FaceType() const { return face_.FaceType; }
+
+  ClockFace& Face() { return face_; }
+  HueTestRun& Run() { return run_; }
+  HueTestState& Test() { return test_; }
+  LabColour& Lab() { return lab_; }
+
+ private:
+  void ShowPauseBox() override { port_.ShowPauseBox(); }
+  void ShowResultDialog() override { port_.ShowTester(true); }
+  void ResizeSurfaces(double width, double height);
+
+  WindowPort& port_;
+  Surface& surface_;
+  IntervalTimer& timer1_;
+  IntervalTimer& timer2_;
+  RandomSource& random_;
+  HueTestState& test_;
+  std::filesystem::path settingsFile_;
+  ColorConverter converter_;
+  LabColour lab_;
+  ClockFace face_;
+  HueTestRun run_;
+};
+
+}  // namespace tintwatch

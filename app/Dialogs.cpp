@@ -1,0 +1,7 @@
+#include "app/Dialogs.h"
+
+namespace tintwatch {
+
+DialogFactory StandardDialogs() { return {}; }
+
+}  // namespace tintwatch

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/Form1.h"
+
+namespace tintwatch {
+
+// The program's real dialogs, as the main window opens them.
+DialogFactory StandardDialogs();
+
+}  // namespace tintwatch

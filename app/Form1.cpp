@@ -1,0 +1,364 @@
+#include "app/Form1.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "app/LayeredWindows.h"
+
+namespace tintwatch {
+
+namespace {
+
+constexpr double kTwips = QtSurface::kTwipsPerPixel;
+
+int ToPixels(double twips) { return qRound(twips / kTwips); }
+
+int ButtonCode(Qt::MouseButtons buttons) {
+  int code = 0;
+  if (buttons.testFlag(Qt::LeftButton)) code |= kLeftButton;
+  if (buttons.testFlag(Qt::RightButton)) code |= kRightButton;
+  if (buttons.testFlag(Qt::MiddleButton)) code |= kMiddleButton;
+  return code;
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+  int code = 0;
+  if (modifiers.testFlag(Qt::ShiftModifier)) code |= 1;
+  if (modifiers.testFlag(Qt::ControlModifier)) code |= 2;
+  if (modifiers.testFlag(Qt::AltModifier)) code |= 4;
+  return code;
+}
+
+// Message boxes show line breaks as the platform writes them.
+QString DisplayText(const char* text) { return QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+}  // namespace
+
+int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
+  const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+  switch (qtKey) {
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return keypad ? 109 : kKeyMinus;
+    case Qt::Key_Plus: return keypad ? 107 : kKeyPlus;
+    case Qt::Key_Equal: return kKeyPlus;
+    case Qt::Key_Asterisk: return keypad ? 106 : 56;
+    case Qt::Key_Slash: return keypad ? 111 : 191;
+    case Qt::Key_Period: return keypad ? 110 : 190;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    default: break;
+  }
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return (keypad ? 96 : 48) + (qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 65..90, as on Windows
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+  return 255;  // some other key: it only redraws
+}
+
+Picture1::Picture1(Form1& form, QtSurface& surface) : QWidget(&form), form_(form), surface_(surface) {
+  setObjectName(QStringLiteral("Picture1"));
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Picture1::paintEvent(QPaintEvent*) {
+  // Repaints come from the kept picture, so an uncovered clock is whole at once.
+  QPainter painter(this);
+  painter.drawImage(QPoint(0, 0), surface_.Image());
+}
+
+void Picture1::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  event->accept();
+}
+
+void Picture1::mouseReleaseEvent(QMouseEvent* event) {
+  form_.MouseReleased(event->button(), event->modifiers(), event->position());
+}
+
+void Picture1::mouseMoveEvent(QMouseEvent* event) {
+  form_.MouseMoved(event->buttons(), event->modifiers(), event->position());
+}
+
+void Picture1::keyPressEvent(QKeyEvent* event) {
+  form_.Window().Picture1_KeyDown(VirtualKeyCode(event->key(), event->modifiers()), ShiftCode(event->modifiers()));
+}
+
+Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, std::filesystem::path settingsFile)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      test_(test),
+      dialogs_(std::move(dialogs)),
+      ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
+      surface_(QSize(110, 110), devicePixelRatioF()),
+      timer1_([this] { window_.Timer1_Timer(); }),
+      timer2_([this] { window_.Timer2_Timer(); }),
+      window_(*this, surface_, timer1_, timer2_, time ? *time : *ownTime_, random_, test, std::move(settingsFile)),
+      picture_(new Picture1(*this, surface_)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(kProgramTitle));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  setPalette(palette);
+  setAutoFillBackground(true);
+  setFocusProxy(picture_);
+  // The size the window has before start-up sets it, so that it never
+  // shows at another.
+  resize(110, 110);
+  picture_->resize(size());
+  surface_.SetChangedCallback([this] {
+    if (presentPending_) return;
+    presentPending_ = true;
+    QMetaObject::invokeMethod(this, &Form1::Present, Qt::QueuedConnection);
+  });
+  moveWatch_.setInterval(20);
+  connect(&moveWatch_, &QTimer::timeout, this, [this] {
+    if (!LeftButtonHeld()) EndMove();
+  });
+  SetTaskbarEntry(this, false);
+}
+
+Form1::~Form1() = default;
+
+void Form1::Present() {
+  presentPending_ = false;
+  const QImage& picture = surface_.Image();
+  ApplyColourKey(this, picture);
+  picture_->update();
+}
+
+void Form1::ShowWelcome() {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kWelcomeTitle), DisplayText(kWelcomeText),
+                  QMessageBox::Ok);
+  box.setObjectName(QStringLiteral("WelcomeBox"));
+  // One line of the box for each line of the text.
+  if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(false);
+  box.exec();
+}
+
+bool Form1::OnSomeScreen(double left, double top, double width, double height) const {
+  const QRect place(ToPixels(left), ToPixels(top), std::max(1, ToPixels(width)), std::max(1, ToPixels(height)));
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->geometry().intersects(place)) return true;
+  }
+  return false;
+}
+
+void Form1::MoveTo(double left, double top) { move(ToPixels(left), ToPixels(top)); }
+
+void Form1::Resize(double width, double height) {
+  // The platform snaps to whole pixels and allows no window smaller than one.
+  const QSize pixels(std::max(1, ToPixels(width)), std::max(1, ToPixels(height)));
+  resize(pixels);
+  picture_->resize(pixels);
+  surface_.Resize(pixels, devicePixelRatioF());
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  if (!followingScreens_ && windowHandle()) {
+    followingScreens_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &Form1::FollowScreenScale);
+  }
+  QWidget::showEvent(event);
+}
+
+void Form1::FollowScreenScale() {
+  // A move to a screen with another scale keeps the picture crisp there.
+  if (surface_.Image().devicePixelRatio() == devicePixelRatioF()) return;
+  surface_.Resize(size(), devicePixelRatioF());
+  window_.Redraw();
+}
+
+void Form1::SetOnTop(bool onTop) {
+  const bool wasVisible = isVisible();
+  const QPoint place = pos();
+  // Changing a window flag hides the window: show it again where it was.
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (wasVisible) move(place);
+  RestoreLayering(this);
+  show();
+  ApplyColourKey(this, surface_.Image());
+}
+
+void Form1::MakeTransparent() {
+  tintwatch::MakeTransparent(this);
+  ApplyColourKey(this, surface_.Image());
+}
+
+void Form1::MakeOpaque() { tintwatch::MakeOpaque(this); }
+
+void Form1::AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
+                      bool checkable) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromUtf8(name));
+  action->setCheckable(checkable);
+  connect(action, &QAction::triggered, this, [this, command] { (window_.*command)(); });
+}
+
+QMenu* Form1::PopupMenu() {
+  // Built on first use: a clock that is only looked at never needs it.
+  if (menu_) return menu_;
+  menu_ = new QMenu(QStringLiteral("Options"), this);
+  menu_->setObjectName(QStringLiteral("options"));
+  AddAction(menu_, "mOnTop", "Stay on Top", &ClockWindow::mOnTop_Click, true);
+  AddAction(menu_, "mopaque", "White background", &ClockWindow::mopaque_Click, true);
+  AddAction(menu_, "mexpert", "Expert Mode", &ClockWindow::mexpert_Click, true);
+  QMenu* size = menu_->addMenu(QStringLiteral("Window Size"));
+  size->setObjectName(QStringLiteral("mwindow"));
+  AddAction(size, "mbigger", "+ Bigger ", &ClockWindow::mbigger_Click);
+  AddAction(size, "msmaller", "- Smaller", &ClockWindow::msmaller_Click);
+  AddAction(menu_, "mclock", "Clock Options ...", &ClockWindow::mclock_Click);
+  menu_->addSeparator()->setObjectName(QStringLiteral("mblank1"));
+  AddAction(menu_, "mtest", "A Hue Check Test", &ClockWindow::mtest_Click);
+  menu_->addSeparator()->setObjectName(QStringLiteral("mblank2"));
+  QMenu* help = menu_->addMenu(QStringLiteral("Help"));
+  help->setObjectName(QStringLiteral("mhelp"));
+  AddAction(help, "mabout", "About", &ClockWindow::mabout_Click);
+  AddAction(help, "monline", "Online Help", &ClockWindow::monline_Click);
+  AddAction(help, "mweb", "My Web site!", &ClockWindow::mweb_Click);
+  menu_->addSeparator()->setObjectName(QStringLiteral("mblank"));
+  AddAction(menu_, "mExit", "Exit", &ClockWindow::mExit_Click);
+  return menu_;
+}
+
+void Form1::ShowPopupMenu(bool onTop, bool expertMode, bool whiteBackground) {
+  QMenu* menu = PopupMenu();
+  menu->findChild<QAction*>(QStringLiteral("mOnTop"))->setChecked(onTop);
+  menu->findChild<QAction*>(QStringLiteral("mexpert"))->setChecked(expertMode);
+  menu->findChild<QAction*>(QStringLiteral("mopaque"))->setChecked(whiteBackground);
+  menu->popup(QCursor::pos());
+}
+
+void Form1::MouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position) {
+  if (moving_ == Move::ByHand) {
+    move(QCursor::pos() - grabOffset_);
+    return;
+  }
+  if (moving_ == Move::System) return;
+  // After the window manager's own move the toolkit may still think the
+  // button is down; a move is only started for a button really held.
+  if (buttons == Qt::LeftButton && !LeftButtonHeld()) return;
+  window_.Picture1_MouseMove(ButtonCode(buttons), ShiftCode(modifiers), position.x() * kTwips,
+                             position.y() * kTwips);
+}
+
+void Form1::MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
+  if (moving_ == Move::ByHand && button == Qt::LeftButton) {
+    EndMove();
+    return;
+  }
+  window_.Picture1_MouseUp(ButtonCode(button), ShiftCode(modifiers), position.x() * kTwips, position.y() * kTwips);
+}
+
+void Form1::StartMove() {
+  if (windowHandle() && windowHandle()->startSystemMove()) {
+    // The platform's move runs on its own; it is over when the button is up.
+    moving_ = Move::System;
+    moveWatch_.start();
+    return;
+  }
+  moving_ = Move::ByHand;
+  grabOffset_ = QCursor::pos() - pos();
+}
+
+void Form1::EndMove() {
+  moveWatch_.stop();
+  moving_ = Move::None;
+  window_.MoveEnded();
+}
+
+void Form1::ShowOptions() {
+  if (!dialogs_.options) return;
+  QDialog* dialog = dialogs_.options(this, window_.Settings);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->exec();
+}
+
+void Form1::ShowTester(bool modal) {
+  if (!dialogs_.tester) return;
+  if (!modal && tester_) {
+    tester_->raise();
+    tester_->activateWindow();
+    return;
+  }
+  // The result replaces a set-up dialog still open from the menu: never two.
+  if (modal && tester_) delete tester_.data();
+  QDialog* dialog = dialogs_.tester(test_);
+  dialog->setParent(this, dialog->windowFlags());
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  tester_ = dialog;
+  if (modal) {
+    dialog->exec();
+  } else {
+    dialog->show();
+  }
+}
+
+void Form1::ShowAbout() {
+  if (!dialogs_.about) return;
+  if (about_) {
+    about_->raise();
+    about_->activateWindow();
+    return;
+  }
+  QDialog* dialog = dialogs_.about();
+  dialog->setParent(this, dialog->windowFlags());
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  about_ = dialog;
+  dialog->show();
+}
+
+void Form1::CloseAbout() {
+  if (about_) about_->close();
+}
+
+std::string Form1::HelpAddress() const {
+  // Beside the program (the build tree, Windows), or in the shared data of
+  // an installed program.
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  for (const QString& candidate : {programDir.filePath(QStringLiteral("tintwatch-help.html")),
+                                   programDir.filePath(QStringLiteral("../share/tintwatch/tintwatch-help.html"))}) {
+    if (QFileInfo::exists(candidate)) {
+      return QUrl::fromLocalFile(QFileInfo(candidate).canonicalFilePath()).toString().toStdString();
+    }
+  }
+  return std::string(kHomeAddress) + "help.html";
+}
+
+void Form1::OpenAddress(const std::string& address) {
+  // As the shell's "open": nothing is reported if it fails.
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+void Form1::ShowPauseBox() {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle), QString::fromUtf8(kPauseText),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("PauseBox"));
+  QApplication::beep();
+  box.exec();
+}
+
+}  // namespace tintwatch

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/ClockWindow.h"
+#include "app/QtIntervalTimer.h"
+#include "app/QtSurface.h"
+#include "clock/TimeSource.h"
+
+class QMenu;
+
+namespace tintwatch {
+
+class Form1;
+
+// The drawing surface's widget: shows the kept picture and passes the mouse
+// and keys on to the window.
+class Picture1 : public QWidget {
+ public:
+  Picture1(Form1& form, QtSurface& surface);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Form1& form_;
+  QtSurface& surface_;
+};
+
+// Dialogs the window opens; each is built when opened and destroyed when closed.
+struct DialogFactory {
+  std::function<QDialog*(QWidget* parent, ClockSettings& settings)> options;
+  std::function<QDialog*(HueTestState& state)> tester;
+  std::function<QDialog*()> about;
+};
+
+// The clock's borderless, on-top window.
+class Form1 : public QWidget, public WindowPort {
+ public:
+  Form1(HueTestState& test, DialogFactory dialogs = {}, const TimeSource* time = nullptr,
+        std::filesystem::path settingsFile = kSettingsFileName);
+  ~Form1() override;
+
+  void Load() { window_.Form_Load(); }
+  ClockWindow& Window() { return window_; }
+  QtSurface& Surface() { return surface_; }
+  QtIntervalTimer& Timer1() { return timer1_; }
+  QtIntervalTimer& Timer2() { return timer2_; }
+  QMenu* PopupMenu();
+  QDialog* Tester() const { return tester_; }
+  QDialog* About() const { return about_; }
+  bool Moving() const { return moving_ != Move::None; }
+
+  // WindowPort
+  void ShowWelcome() override;
+  bool OnSomeScreen(double left, double top, double width, double height) const override;
+  void MoveTo(double left, double top) override;
+  double Left() const override { return x() * QtSurface::kTwipsPerPixel; }
+  double Top() const override { return y() * QtSurface::kTwipsPerPixel; }
+  double Width() const override { return width() * QtSurface::kTwipsPerPixel; }
+  double Height() const override { return height() * QtSurface::kTwipsPerPixel; }
+  void Resize(double width, double height) override;
+  void SetOnTop(bool onTop) override;
+  void MakeTransparent() override;
+  void MakeOpaque() override;
+  void ShowPopupMenu(bool onTop, bool expertMode, bool whiteBackground) override;
+  void StartMove() override;
+  void ShowOptions() override;
+  void ShowTester(bool modal) override;
+  void ShowAbout() override;
+  void CloseAbout() override;
+  std::string HelpAddress() const override;
+  void OpenAddress(const std::string& address) override;
+  void CloseWindow() override { close(); }
+  void ShowPauseBox() override;
+
+  // From Picture1.
+  void MouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
+  void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  enum class Move { None, System, ByHand };
+  void Present();
+  void FollowScreenScale();
+  void EndMove();
+  void AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
+                 bool checkable = false);
+
+  HueTestState& test_;
+  DialogFactory dialogs_;
+  std::unique_ptr<TimeSource> ownTime_;
+  QtSurface surface_;
+  QtIntervalTimer timer1_;
+  QtIntervalTimer timer2_;
+  RandomSource random_;
+  ClockWindow window_;
+  Picture1* picture_;
+  QMenu* menu_ = nullptr;
+  QPointer<QDialog> tester_;
+  QPointer<QDialog> about_;
+  bool presentPending_ = false;
+  bool followingScreens_ = false;
+  Move moving_ = Move::None;
+  QPoint grabOffset_;
+  QTimer moveWatch_;
+};
+
+// Windows virtual-key code of a key event: the main keyboard's minus 189,
+// equals/plus 187, letters their capitals' codes; keypad keys have their own.
+int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+
+}  // namespace tintwatch

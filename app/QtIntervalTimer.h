@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTimer>
+#include <functional>
+
+#include "app/IntervalTimer.h"
+
+namespace tintwatch {
+
+// The program's timer over QTimer: precise, restarted by every interval
+// change, silent at interval 0 or while disabled.
+class QtIntervalTimer : public IntervalTimer {
+ public:
+  explicit QtIntervalTimer(std::function<void()> tick);
+
+  void SetInterval(int milliseconds) override;
+  int Interval() const override { return interval_; }
+  void SetEnabled(bool enabled) override;
+  bool Enabled() const override { return enabled_; }
+  // Whether a tick is on its way (for tests).
+  bool Running() const { return timer_.isActive(); }
+
+ private:
+  void Restart();
+
+  QTimer timer_;
+  int interval_ = 0;
+  bool enabled_ = true;
+};
+
+}  // namespace tintwatch

@@ -1,0 +1,53 @@
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+
+#include "app/Form1.h"
+#include "app/Dialogs.h"
+
+namespace {
+
+// The program ends when none of its windows is left. Qt's own rule does not
+// count tool windows, which the clock is, so the program keeps the count.
+class QuitWhenNoWindowIsLeft : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if ((event->type() == QEvent::Hide || event->type() == QEvent::Close) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+      QTimer::singleShot(0, this, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+          if (window->isVisible() && !qobject_cast<QMenu*>(window)) return;
+        }
+        QApplication::quit();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A borderless window that places itself and stays on top needs X11; on a
+  // Wayland desktop that is XWayland, unless the user chose a platform.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tintwatch"));
+  QApplication::setApplicationVersion(QStringLiteral("1.1"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tintwatch"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintwatch.png")));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  tintwatch::HueTestState test;
+  tintwatch::Form1 form(test, tintwatch::StandardDialogs());
+  form.Load();
+  QuitWhenNoWindowIsLeft quitter;
+  app.installEventFilter(&quitter);
+  return QApplication::exec();
+}

@@ -1,0 +1,126 @@
+#include "huetest/HueTestRun.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "colour/Rounding.h"
+
+namespace tintwatch {
+
+namespace {
+
+std::string Listed(int hue) { return " " + std::to_string(hue) + " "; }
+
+}  // namespace
+
+void HueTestRun::StartHueTest() {
+  timer1_.SetEnabled(false);
+  timer2_.SetInterval(1250);
+  StepIndex = 0;
+  ShownSincePause = 0;
+  state_.TestActive = true;
+  timer2_.SetEnabled(true);
+}
+
+int HueTestRun::NextInterval() { return 1250 + RandomBetween(random_, 0, 750); }
+
+void HueTestRun::Timer2_Timer() {
+  // A step of 0 (never set up) would never pass 360: the counters' end stops it.
+  if (StepIndex * state_.HueStep > 360 || StepIndex >= kCounters - 1) {
+    timer2_.SetEnabled(false);
+    FinishHueTest();
+    state_.ResultText.clear();
+    if (state_.TestActive) {
+      StartHueTest();
+    } else {
+      timer1_.SetEnabled(true);
+      port_.Redraw();
+    }
+    return;
+  }
+  surface_.SetFillSolid(true);
+  const int every = state_.PauseAfter + 1;
+  // A divisor of 0 would be a pause number of -1: such a run never pauses.
+  if (ShownSincePause == 0 || every == 0 || ShownSincePause % every != 0) {
+    ShowNextColour();
+  } else {
+    Pause();
+  }
+}
+
+void HueTestRun::ShowNextColour() {
+  const double size = face_.ClockSize;
+  const PackedRGB colour = face_.WheelColour(static_cast<std::int16_t>(StepIndex * state_.HueStep));
+  surface_.SetFillColour(colour);
+  surface_.Disc(static_cast<float>(size), static_cast<float>(size), static_cast<float>(size), colour);
+  KeyCounts[StepIndex] = 0;
+  ++ShownSincePause;
+  ++StepIndex;
+  timer2_.SetInterval(0);
+  timer2_.SetInterval(NextInterval());
+}
+
+void HueTestRun::Pause() {
+  // No step may come while the box is open.
+  timer2_.SetInterval(0);
+  port_.ShowPauseBox();
+  timer2_.SetInterval(NextInterval());
+  timer2_.SetEnabled(true);
+  ShownSincePause = 0;
+}
+
+void HueTestRun::Picture1_KeyDown() {
+  if (StepIndex == 0) return;  // before the first colour
+  std::int16_t& count = KeyCounts[StepIndex - 1];
+  if (count < std::numeric_limits<std::int16_t>::max()) ++count;
+}
+
+void HueTestRun::DrawHueSector(std::int16_t step) {
+  const int hueStep = state_.HueStep;
+  const int hue = hueStep * step;
+  int start = hueStep == 6 ? (450 - hue) % 360
+                           : static_cast<int>(RoundHalfEven(450 - hue - hueStep / 2.0)) % 360;
+  const int end = (hueStep + start) % 360;
+  if (start == 0) start = 358;
+  const PackedRGB colour = face_.WheelColour(static_cast<std::int16_t>(hue));
+  surface_.SetFillSolid(true);
+  surface_.SetFillColour(colour);
+  const auto size = static_cast<float>(face_.ClockSize);
+  surface_.Pie(size, size, size, static_cast<float>(start), static_cast<float>(end), colour);
+}
+
+void HueTestRun::FinishHueTest() {
+  std::string missedList = " changes of colour you missed, when it changed to ";
+  int missed = 0;
+  surface_.Clear();
+  for (int i = 1; i <= StepIndex - 1; ++i) {
+    if (KeyCounts[i] == 0) {
+      ++missed;
+      DrawHueSector(static_cast<std::int16_t>(i - 1));
+      DrawHueSector(static_cast<std::int16_t>(i));
+      missedList += Listed(i * state_.HueStep);
+    }
+  }
+  if (missed != 0) {
+    const double size = face_.ClockSize;
+    const int step = state_.HueStep > 0 ? state_.HueStep : 360;
+    for (int a = 0; a <= 360; a += step) {
+      const double t = (450 - a) * kRadiansPerDegree;
+      surface_.SetForeColour(0);
+      surface_.Line(static_cast<float>(size), static_cast<float>(size), static_cast<float>(size + size * std::cos(t)),
+                    static_cast<float>(size - size * std::sin(t)));
+    }
+    std::string doubles;
+    for (int k = 1; k <= StepIndex - 1; ++k) {
+      if (KeyCounts[k] > 1) doubles += Listed(k * state_.HueStep);
+    }
+    state_.ResultText = "These are the " + std::to_string(missed) + missedList;
+    if (!doubles.empty()) state_.ResultText += " but you hit the key at least twice on " + doubles;
+  } else {
+    state_.ResultText = kAllSeenText;
+  }
+  port_.ShowResultDialog();
+}
+
+}  // namespace tintwatch

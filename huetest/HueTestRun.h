@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/IntervalTimer.h"
+#include "app/Random.h"
+#include "clock/ClockFace.h"
+#include "clock/Surface.h"
+#include "huetest/HueTestState.h"
+
+namespace tintwatch {
+
+// What a run needs from the window: the two modal boxes and the full redraw.
+class HueTestPort {
+ public:
+  virtual ~HueTestPort() = default;
+  // "Press okay to continue ..."; returns when the box has been closed.
+  virtual void ShowPauseBox() = 0;
+  // The Tester dialog, modal, showing ResultText; returns when it has closed.
+  virtual void ShowResultDialog() = 0;
+  virtual void Redraw() = 0;
+};
+
+inline constexpr const char* kPauseText = "Press okay to continue and then the colour will change in 1-2 secs";
+inline constexpr const char* kAllSeenText =
+    "You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that "
+    "changes things.";
+
+// One run of the hue check test: the face becomes one circle whose hue steps
+// round the wheel at random intervals while key presses are counted; at the
+// end the missed changes are painted and listed.
+class HueTestRun {
+ public:
+  static constexpr int kCounters = 63;
+
+  HueTestRun(HueTestState& state, ClockFace& face, Surface& surface, IntervalTimer& timer1,
+             IntervalTimer& timer2, RandomSource& random, HueTestPort& port)
+      : state_(state), face_(face), surface_(surface), timer1_(timer1), timer2_(timer2), random_(random),
+        port_(port) {}
+
+  void StartHueTest();
+  void Timer2_Timer();
+  // The test branch of the key-down handler: any key counts.
+  void Picture1_KeyDown();
+  void DrawHueSector(std::int16_t step);
+  void FinishHueTest();
+
+  std::int16_t StepIndex = 0;
+  std::int16_t ShownSincePause = 0;
+  std::array<std::int16_t, kCounters> KeyCounts{};
+
+ private:
+  void ShowNextColour();
+  void Pause();
+  int NextInterval();
+
+  HueTestState& state_;
+  ClockFace& face_;
+  Surface& surface_;
+  IntervalTimer& timer1_;
+  IntervalTimer& timer2_;
+  RandomSource& random_;
+  HueTestPort& port_;
+};
+
+}  // namespace tintwatch

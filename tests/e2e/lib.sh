@@ -1,0 +1,135 @@
+# Shared steps of the end-to-end tests: a private X server with a real window
+# manager, the real program under a fixed clock, screenshots and waits.
+# Every process is started by PID and stopped by PID.
+set -euo pipefail
+
+TINTWATCH=${TINTWATCH:?path of the program}
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+  local pid
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    pid=${pids[i]}
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ]; then
+    local keep="${TMPDIR:-/tmp}/tintwatch-e2e-fail-$$.png"
+    import -window root "$keep" 2>/dev/null && echo "screenshot: $keep" >&2
+  fi
+  [ -n "${DISPLAY:-}" ] && xwininfo -root -tree 2>/dev/null | grep -i tintwatch | sed "s/^/window: /" >&2
+  [ -f "$work/clock.log" ] && sed 's/^/clock: /' "$work/clock.log" >&2
+  exit 1
+}
+
+# wait_until SECONDS COMMAND...: retries the command until it succeeds.
+wait_until() {
+  local limit=$1
+  shift
+  local deadline=$((SECONDS + limit))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+start_desktop() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  export DISPLAY=":$n"
+  wait_until 10 xdpyinfo || fail "X server did not start"
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_until 10 window_manager_running || fail "window manager did not start: $(cat "$work/openbox.log")"
+}
+
+# The work area is published once the window manager has finished starting;
+# a window mapped before that can stay unmanaged.
+window_manager_running() { xprop -root _NET_WORKAREA | grep -q '= [0-9]'; }
+
+# start_clock FOLDER [FAKETIME]: the program in FOLDER with the clock frozen
+# at the given time (default 2026-12-07 15:47:33 UTC).
+start_clock() {
+  local folder=$1
+  local at=${2:-2026-12-07 15:47:33}
+  (cd "$folder" && TZ=UTC FAKETIME="$at" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+     LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 QT_QPA_PLATFORM=xcb \
+     exec "$TINTWATCH" >"$work/clock.log" 2>&1) &
+  clock_pid=$!
+  pids+=($clock_pid)
+}
+
+clock_running() { kill -0 "$clock_pid" 2>/dev/null; }
+
+# The visible window of the given title or class.
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+program_windows() { xdotool search --onlyvisible --classname '^tintwatch$' 2>/dev/null || true; }
+# The clock: the program's utility window (its dialogs are normal windows).
+clock_window() {
+  local w
+  for w in $(program_windows); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
+  done
+}
+override_redirect() { xwininfo -id "$1" -all 2>/dev/null | grep -q 'Override Redirect State: yes'; }
+has_clock_window() { [ -n "$(clock_window)" ]; }
+has_window_named() { [ -n "$(window_named "$1")" ]; }
+
+geometry() {  # x y width height of a window
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+
+screenshot() { import -window root "$work/screen.png"; }
+
+# pixel X Y: the colour on screen as rrggbb, from the last screenshot.
+pixel() {
+  convert "$work/screen.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 | tr -d '#' |
+    tr 'A-F' 'a-f'
+}
+
+# pixel_is X Y RRGGBB: takes a fresh screenshot and compares.
+pixel_is() {
+  screenshot
+  [ "$(pixel "$1" "$2")" = "$3" ]
+}
+
+expect_pixel() {  # X Y RRGGBB WHAT
+  wait_until 5 pixel_is "$1" "$2" "$3" || fail "$4: pixel at $1,$2 is $(pixel "$1" "$2"), expected $3"
+}
+
+# Clicks the clock at a point of its own and waits until it has the focus.
+focus_clock() {
+  local w=$1
+  xdotool mousemove --window "$w" "${2:-55}" "${3:-30}" click 1
+  wait_until 5 focused "$w" || fail "the clock did not take the focus"
+}
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+
+write_settings() {  # FOLDER LINE
+  printf '%s\r\n' "$2" >"$1/Tintwatch.txt"
+}
+
+file_is() { [ -f "$1" ] && [ "$(od -An -c "$1" | tr -s ' \n' ' ')" = "$(printf '%s' "$2" | od -An -c | tr -s ' \n' ' ')" ]; }
+
+# Right-clicks the clock and waits for its popup menu.
+open_menu() {
+  xdotool mousemove --window "$1" "${2:-55}" "${3:-20}" click 3
+  wait_until 5 menu_shown || fail "no popup menu"
+}
+menu_closed() { ! menu_shown; }
+menu_shown() {
+  local w
+  for w in $(program_windows); do override_redirect "$w" && return 0; done
+  return 1
+}

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# A saved place is used; a left-button drag moves the clock and Exit saves the
+# new place; minus and plus halve and double it, the keypad's keys do not.
+. "$(dirname "$0")/lib.sh"
+start_desktop
+folder=$work/home
+mkdir -p "$folder"
+write_settings "$folder" " 1500  1200  0  1  100  100  100  100  0  0  1 "
+start_clock "$folder"
+wait_until 10 has_clock_window || fail "no clock"
+w=$(clock_window)
+at() { [ "$(geometry "$(clock_window)")" = "$1" ]; }
+wait_until 5 at "100 80 110 110" || fail "not at the saved place: $(geometry "$w")"
+
+# Drag: press on colour, move, release.
+xdotool mousemove --window "$w" 55 15 mousedown 1
+xdotool mousemove_relative --sync 10 10
+xdotool mousemove_relative --sync 60 40
+xdotool mouseup 1
+moved() { read -r x y _ < <(geometry "$(clock_window)"); [ "$x" -gt 130 ] && [ "$y" -gt 100 ]; }
+wait_until 5 moved || fail "drag did not move the clock: $(geometry "$(clock_window)")"
+read -r x y _ < <(geometry "$(clock_window)")
+
+# The clock ticks again after the drag: the seconds ring follows the time.
+focus_clock "$w" 55 15
+xdotool key minus
+wait_until 5 at "$x $y 55 55" || fail "minus: $(geometry "$(clock_window)")"
+xdotool key minus
+wait_until 5 at "$x $y 28 28" || fail "second minus: $(geometry "$(clock_window)")"
+xdotool key equal
+wait_until 5 at "$x $y 56 56" || fail "plus: $(geometry "$(clock_window)")"
+xdotool key plus
+wait_until 5 at "$x $y 112 112" || fail "second plus: $(geometry "$(clock_window)")"
+xdotool key KP_Subtract KP_Add
+sleep 0.5  # nothing is to happen: give it the chance to go wrong
+at "$x $y 112 112" || fail "keypad keys resized the clock: $(geometry "$(clock_window)")"
+# The face follows the size: the hour disc at the new centre.
+expect_pixel $((x + 53)) $((y + 53)) 80ff00 "hour disc after resizing"
+
+open_menu "$(clock_window)" 55 15
+xdotool key Up Return
+wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
+file_is "$folder/Tintwatch.txt" " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "$'\r\n' ||
+  fail "settings file: $(od -c "$folder/Tintwatch.txt")"
+echo "drag and resize: passed"

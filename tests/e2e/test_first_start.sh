@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# First start without a settings file: the welcome box before the clock, then
+# the 110 x 110 borderless clock on top with no taskbar entry, its colours at
+# a fixed time, and Exit writing the file.
+. "$(dirname "$0")/lib.sh"
+start_desktop
+folder=$work/home
+mkdir -p "$folder"
+start_clock "$folder"
+
+wait_until 10 has_window_named "The Tint Watch with a Hue tester" || fail "no welcome box"
+has_clock_window && fail "the clock showed before the welcome box was closed"
+xdotool windowactivate --sync "$(window_named "The Tint Watch with a Hue tester")" key Return
+wait_until 10 has_clock_window || fail "no clock after the welcome box"
+w=$(clock_window)
+read -r x y width height < <(geometry "$w")
+[ "$width $height" = "110 110" ] || fail "clock is ${width}x${height}"
+state=$(xprop -id "$w" _NET_WM_STATE)
+[[ $state == *_NET_WM_STATE_ABOVE* ]] || fail "not on top: $state"
+[[ $state == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "has a taskbar entry: $state"
+xprop -id "$w" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x[0-9a-f]*, 0x0' || fail "has a border: $(xprop -id "$w" _MOTIF_WM_HINTS)"
+
+# 15:47:33: hour 90 in the centre, minute 282 and second 198 in their rings,
+# and at 12 o'clock in the minute ring the colour of position 359.
+expect_pixel $((x + 55)) $((y + 55)) 80ff00 "hour disc"
+expect_pixel $((x + 55)) $((y + 53 - 23)) b200ff "minute ring"
+expect_pixel $((x + 55)) $((y + 53 + 32)) 00b3ff "second ring"
+expect_pixel $((x + 53 - 2)) $((y + 53 - 41)) ff0004 "minute rim at 12 o'clock"
+expect_pixel $((x + 2)) $((y + 2)) ffffff "white corner"
+expect_pixel $((x + 108)) $((y + 108)) ffffff "white corner"
+
+# Exit from the menu: the last item, reached with Up.
+open_menu "$w"
+xdotool key Up Return
+wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
+file_is "$folder/Tintwatch.txt" " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "$'\r\n' ||
+  fail "settings file: $(od -c "$folder/Tintwatch.txt")"
+echo "first start: passed"

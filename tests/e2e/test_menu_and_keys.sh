@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The popup opens on a right-button release only, and closes with Escape;
+# S stops and restarts the ticking; Expert Mode takes the rim away.
+. "$(dirname "$0")/lib.sh"
+start_desktop
+folder=$work/home
+mkdir -p "$folder"
+write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
+# A running clock from 15:47:33 on.
+start_clock "$folder" "@2026-12-07 15:47:33"
+wait_until 10 has_clock_window || fail "no clock"
+w=$(clock_window)
+
+xdotool mousemove --window "$w" 55 20 click 2
+sleep 0.5  # nothing is to happen: give it the chance to go wrong
+menu_shown && fail "a middle click opened the menu"
+open_menu "$w"
+xdotool key Escape
+wait_until 5 menu_closed || fail "Escape left the menu open"
+
+# Rim at 12 o'clock shows position 359; expert mode leaves it white.
+expect_pixel 151 112 ff0004 "rim"
+open_menu "$(clock_window)"
+xdotool key Down Down Down Return
+expect_pixel 151 112 ffffff "rim in expert mode"
+
+# S stops the clock: the second ring keeps its colour for well over a second.
+focus_clock "$(clock_window)" 55 20
+xdotool key s
+screenshot
+before=$(pixel 155 185)
+sleep 2.5
+screenshot
+[ "$(pixel 155 185)" = "$before" ] || fail "the clock ticked after S"
+xdotool key s
+changed() { screenshot; [ "$(pixel 155 185)" != "$before" ]; }
+wait_until 5 changed || fail "the clock did not tick again after the second S"
+echo "menu and keys: passed"

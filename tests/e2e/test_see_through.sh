@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# White background off: the desktop shows through the white pixels and the
+# colours stay; on again: white, and the clock gains a taskbar entry. A file
+# with the white background off starts see-through.
+. "$(dirname "$0")/lib.sh"
+start_desktop
+folder=$work/home
+mkdir -p "$folder"
+write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
+start_clock "$folder"
+wait_until 10 has_clock_window || fail "no clock"
+w=$(clock_window)
+expect_pixel 102 102 ffffff "opaque corner"
+
+open_menu "$w"
+xdotool key Down Down Return  # White background
+expect_pixel 102 102 000000 "see-through corner"
+expect_pixel 155 155 80ff00 "hour disc while see-through"
+xwininfo -id "$(clock_window)" -shape | grep -q 'Window shape extents' ||
+  fail "no window shape: $(xwininfo -id "$(clock_window)" -shape | grep -i shape)"
+[[ $(xprop -id "$(clock_window)" _NET_WM_STATE) == *SKIP_TASKBAR* ]] || fail "taskbar entry too early"
+
+open_menu "$(clock_window)"
+xdotool key Down Down Return
+expect_pixel 102 102 ffffff "opaque again"
+xwininfo -id "$(clock_window)" -shape | grep -q 'No window shape defined' || fail "a shape is left over"
+taskbar_entry() { ! xprop -id "$(clock_window)" _NET_WM_STATE | grep -q SKIP_TASKBAR; }
+wait_until 5 taskbar_entry || fail "no taskbar entry after the white background came back"
+
+# Off once more: see-through again, and the taskbar entry stays.
+open_menu "$(clock_window)"
+xdotool key Down Down Return
+expect_pixel 102 102 000000 "see-through again"
+taskbar_entry || fail "the taskbar entry went with the white background"
+kill "$clock_pid"
+
+write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  0 "
+start_clock "$folder"
+wait_until 10 has_clock_window || fail "no clock with the white background off"
+expect_pixel 102 102 000000 "see-through from the start"
+expect_pixel 155 155 80ff00 "hour disc from the start"
+[[ $(xprop -id "$(clock_window)" _NET_WM_STATE) == *SKIP_TASKBAR* ]] || fail "see-through start has a taskbar entry"
+echo "see-through: passed"

@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "app/ClockWindow.h"
+#include "clock/RecordingSurface.h"
+#include "fakes.h"
+
+namespace tintwatch {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+class ClockWindowTest : public testing::Test {
+ protected:
+  static std::filesystem::path Folder() {
+    return std::filesystem::temp_directory_path() /
+           ("tintwatch-window-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+  }
+  void SetUp() override {
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  void WriteSettings(const std::string& line) { std::ofstream(file_, std::ios::binary) << line << "\r\n"; }
+  std::string Settings() const {
+    std::ifstream in(file_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  ClockWindow& Loaded() {
+    window.Form_Load();
+    port.log.clear();
+    surface.ops.clear();
+    return window;
+  }
+  bool Redrawn() const { return !surface.ops.empty() && surface.ops.front().kind == Kind::Clear; }
+
+  std::filesystem::path dir_ = Folder();
+  std::filesystem::path file_ = dir_ / kSettingsFileName;
+  FakeWindow port;
+  RecordingSurface surface;
+  FakeTimer timer1, timer2;
+  FixedTimeSource time{{15, 47, 33}};
+  ScriptedRandom random;
+  HueTestState test;
+  ClockWindow window{port, surface, timer1, timer2, time, random, test, file_};
+};
+
+TEST_F(ClockWindowTest, FirstStartWithoutFile) {
+  test.TestActive = true;
+  window.Form_Load();
+  EXPECT_FALSE(test.TestActive);
+  const std::vector<std::string> expected = {"welcome", "top on", "resize 1650 1650"};
+  EXPECT_EQ(port.log, expected);  // no layering call, no move
+  EXPECT_TRUE(window.OnTop);
+  EXPECT_TRUE(window.WhiteBackground);
+  EXPECT_FALSE(window.ExpertMode());
+  EXPECT_EQ(window.ClockSize(), 800);
+  EXPECT_EQ(timer1.interval, 1000);
+  EXPECT_TRUE(timer1.Ticking());
+  EXPECT_EQ(timer2.interval, 0);
+  // The full redraw: clear, 74 rim segments and spokes, three discs.
+  EXPECT_EQ(surface.ops.front().kind, Kind::Clear);
+  EXPECT_EQ(surface.Of(Kind::Pie).size(), 74u);
+  EXPECT_EQ(surface.Of(Kind::Disc).size(), 3u);
+  EXPECT_FALSE(std::filesystem::exists(file_));  // only Exit writes
+}
+
+TEST_F(ClockWindowTest, StartWithFileAppliesPlaceAndFlags) {
+  WriteSettings(" 1500  900  1  5  80  60  100  100  1  1  0 ");
+  window.Form_Load();
+  const std::vector<std::string> expected = {"move 1500 900", "transparent", "top on", "resize 1650 1650"};
+  EXPECT_EQ(port.log, expected);
+  EXPECT_EQ(window.FaceType(), 1);
+  EXPECT_TRUE(window.ExpertMode());
+  EXPECT_TRUE(window.Settings.SmoothRunning);
+  EXPECT_EQ(window.Settings.SatMin, 60);
+  EXPECT_EQ(timer1.interval, 1000);  // TickRate 5 waits for the options dialog
+}
+
+TEST_F(ClockWindowTest, PlaceOnNoScreenKeepsTheDefault) {
+  WriteSettings(" 60000  -40000  0  1  100  100  100  100  0  0  1 ");
+  window.Form_Load();
+  EXPECT_FALSE(port.Logged("move 60000 -40000"));
+  EXPECT_FALSE(port.Logged("welcome"));
+  port.log.clear();
+  WriteSettings(" -1500  -1500  0  1  100  100  100  100  0  0  1 ");  // partly on screen
+  window.Form_Load();
+  EXPECT_TRUE(port.Logged("move -1500 -1500"));
+}
+
+TEST_F(ClockWindowTest, ShortFileKeepsWhatWasReadAndWelcomes) {
+  WriteSettings(" 1500  900  2  2  50");
+  window.Form_Load();
+  EXPECT_TRUE(port.Logged("welcome"));
+  EXPECT_FALSE(port.Logged("move 1500 900"));
+  EXPECT_EQ(window.FaceType(), 2);
+  EXPECT_EQ(window.Settings.SatMax, 50);
+  EXPECT_EQ(window.Settings.SatMin, 100);
+}
+
+TEST_F(ClockWindowTest, RandomTypeFromFileDrawsNothingUntilOptionsClose) {
+  WriteSettings(" 0  0  3  1  100  100  100  100  0  0  1 ");
+  Loaded();
+  EXPECT_EQ(window.FaceType(), 3);
+  window.Timer1_Timer();
+  EXPECT_TRUE(surface.ops.empty());
+  std::map<int, int> seen;
+  for (float r : {0.0f, 0.34f, 0.67f, 0.99f}) {
+    ScriptedRandom* scripted = &random;
+    *scripted = ScriptedRandom({r});
+    window.mclock_Click();
+    ++seen[window.FaceType()];
+    EXPECT_EQ(window.Settings.ClockType, 3);
+  }
+  EXPECT_EQ(seen, (std::map<int, int>{{0, 1}, {1, 1}, {2, 2}}));
+}
+
+TEST_F(ClockWindowTest, TickDrawsOnlyTheDiscs) {
+  Loaded();
+  window.Timer1_Timer();
+  EXPECT_EQ(surface.ops.size(), 3u);
+  EXPECT_EQ(surface.Of(Kind::Disc).size(), 3u);
+}
+
+TEST_F(ClockWindowTest, ArmedTestStartsAtTheNextTick) {
+  Loaded();
+  test.TestActive = true;
+  window.Timer1_Timer();
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_FALSE(timer1.enabled);
+  EXPECT_EQ(timer2.interval, 1250);
+  EXPECT_TRUE(timer2.Ticking());
+}
+
+TEST_F(ClockWindowTest, SKeyStopsAndRestarts) {
+  Loaded();
+  window.Picture1_KeyDown(kKeyS, 0);
+  EXPECT_EQ(timer1.interval, 0);
+  EXPECT_TRUE(Redrawn());
+  surface.ops.clear();
+  window.Picture1_KeyDown(kKeyS, 0);
+  EXPECT_EQ(timer1.interval, 1000);
+  EXPECT_TRUE(surface.ops.empty());  // no redraw: the face changes with the next tick
+  timer1.interval = 2000;
+  window.Picture1_KeyDown(kKeyS, 0);
+  EXPECT_EQ(timer1.interval, 2000);
+  EXPECT_TRUE(Redrawn());
+}
+
+TEST_F(ClockWindowTest, OtherKeysRedrawAndTestKeysCount) {
+  Loaded();
+  window.Picture1_KeyDown(109, 0);  // keypad minus
+  EXPECT_TRUE(Redrawn());
+  EXPECT_EQ(window.ClockSize(), 800);
+  test.TestActive = true;
+  window.Run().StepIndex = 3;
+  surface.ops.clear();
+  window.Picture1_KeyDown(kKeyMinus, 0);
+  window.Picture1_KeyDown(kKeyS, 0);
+  EXPECT_EQ(window.Run().KeyCounts[2], 2);
+  EXPECT_EQ(window.ClockSize(), 800);
+  EXPECT_EQ(timer1.interval, 1000);
+  EXPECT_TRUE(surface.ops.empty());
+}
+
+TEST_F(ClockWindowTest, BiggerAndSmaller) {
+  Loaded();
+  window.Picture1_KeyDown(kKeyPlus, 0);
+  EXPECT_EQ(window.ClockSize(), 1600);
+  EXPECT_EQ(port.width, 3300);
+  EXPECT_TRUE(Redrawn());
+  window.mbigger_Click();
+  window.Picture1_KeyDown(kKeyMinus, 0);
+  window.msmaller_Click();
+  EXPECT_EQ(window.ClockSize(), 800);
+  EXPECT_EQ(port.width, 1650);
+  EXPECT_EQ(port.height, 1650);
+  // Halving rounds to even, down to nothing.
+  const int expected[] = {400, 200, 100, 50, 25, 12, 6, 3, 2, 1, 0, 0};
+  for (int size : expected) {
+    window.msmaller_Click();
+    EXPECT_EQ(window.ClockSize(), size);
+  }
+  EXPECT_EQ(port.width, 15);  // the platform's smallest window
+}
+
+TEST_F(ClockWindowTest, BiggerStopsBeforeTheSizeOverflows) {
+  Loaded();
+  for (int i = 0; i < 5; ++i) window.mbigger_Click();
+  EXPECT_EQ(window.ClockSize(), 25600);
+  EXPECT_EQ(port.width, 1650 * 32);
+  port.log.clear();
+  surface.ops.clear();
+  window.mbigger_Click();
+  EXPECT_EQ(window.ClockSize(), 25600);
+  EXPECT_EQ(port.width, 1650 * 32);
+  EXPECT_TRUE(port.log.empty());
+  EXPECT_TRUE(surface.ops.empty());
+}
+
+TEST_F(ClockWindowTest, DragOnlyWithTheLeftButtonAlone) {
+  Loaded();
+  window.Picture1_MouseMove(kLeftButton | kRightButton, 0, 10, 10);
+  window.Picture1_MouseMove(kRightButton, 0, 10, 10);
+  EXPECT_TRUE(port.log.empty());
+  test.TestActive = true;
+  window.Picture1_MouseMove(kLeftButton, 0, 10, 10);
+  EXPECT_TRUE(port.log.empty());
+  test.TestActive = false;
+  window.Picture1_MouseMove(kLeftButton, 0, 10, 10);
+  EXPECT_EQ(port.log, std::vector<std::string>{"move start"});
+  EXPECT_FALSE(timer1.enabled);
+  const int restarts = timer1.restarts;
+  window.MoveEnded();
+  EXPECT_TRUE(timer1.Ticking());
+  EXPECT_EQ(timer1.restarts, restarts + 1);
+}
+
+TEST_F(ClockWindowTest, PopupOnRightReleaseWithCurrentChecks) {
+  Loaded();
+  window.Picture1_MouseUp(kMiddleButton, 0, 0, 0);
+  window.Picture1_MouseUp(kLeftButton, 0, 0, 0);
+  EXPECT_TRUE(port.log.empty());
+  window.Picture1_MouseUp(kRightButton, 0, 0, 0);
+  window.mexpert_Click();
+  window.mOnTop_Click();
+  window.mopaque_Click();
+  test.TestActive = true;  // also during a test
+  window.Picture1_MouseUp(kRightButton, 0, 0, 0);
+  const std::vector<std::string> expected = {"menu TeW", "top off", "transparent", "menu tEw"};
+  EXPECT_EQ(port.log, expected);
+}
+
+TEST_F(ClockWindowTest, WhiteBackgroundTogglesWithoutRedraw) {
+  Loaded();
+  window.mopaque_Click();
+  window.mopaque_Click();
+  window.mopaque_Click();
+  const std::vector<std::string> expected = {"transparent", "opaque", "transparent"};
+  EXPECT_EQ(port.log, expected);
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_FALSE(window.WhiteBackground);
+}
+
+TEST_F(ClockWindowTest, ExpertModeRedrawsWithoutTheRim) {
+  Loaded();
+  window.mexpert_Click();
+  EXPECT_TRUE(window.ExpertMode());
+  EXPECT_TRUE(Redrawn());
+  EXPECT_EQ(surface.Of(Kind::Pie).size(), 0u);
+  EXPECT_EQ(surface.Of(Kind::Disc).size(), 3u);
+}
+
+TEST_F(ClockWindowTest, ClockOptionsReappliesTypeAndInterval) {
+  Loaded();
+  window.Picture1_KeyDown(kKeyS, 0);  // stopped
+  port.onOptions = [&] {
+    window.Settings.ClockType = 2;
+    window.Settings.TickRate = 5;
+  };
+  const int restarts = timer1.restarts;
+  surface.ops.clear();
+  window.mclock_Click();
+  EXPECT_EQ(window.FaceType(), 2);
+  EXPECT_EQ(timer1.interval, 5000);
+  EXPECT_EQ(timer1.restarts, restarts + 2);  // through 0: the countdown starts anew
+  EXPECT_TRUE(Redrawn());
+  // An unknown tick rate leaves the interval alone.
+  port.onOptions = [&] { window.Settings.TickRate = 7; };
+  window.mclock_Click();
+  EXPECT_EQ(timer1.interval, 5000);
+}
+
+TEST_F(ClockWindowTest, CancelledOptionsRestartAStoppedClock) {
+  Loaded();
+  window.Picture1_KeyDown(kKeyS, 0);
+  ASSERT_EQ(timer1.interval, 0);
+  window.mclock_Click();
+  EXPECT_EQ(timer1.interval, 1000);
+  EXPECT_EQ(window.FaceType(), 0);
+}
+
+TEST_F(ClockWindowTest, MenuCommandsReachTheirDialogs) {
+  Loaded();
+  test.ResultText = "old result";
+  window.mtest_Click();
+  EXPECT_TRUE(test.ResultText.empty());
+  window.mabout_Click();
+  window.monline_Click();
+  window.mweb_Click();
+  const std::vector<std::string> expected = {"tester", "about", "open file:///help.html",
+                                             std::string("open ") + kHomeAddress};
+  EXPECT_EQ(port.log, expected);
+}
+
+TEST_F(ClockWindowTest, ExitSavesThenCloses) {
+  Loaded();
+  port.left = 150;
+  port.top = 90;
+  window.mExit_Click();
+  EXPECT_EQ(Settings(), " 150  90  0  1  100  100  100  100  0  0  1 \r\n");
+  const std::vector<std::string> expected = {"close about", "close"};
+  EXPECT_EQ(port.log, expected);
+}
+
+TEST_F(ClockWindowTest, ExitWritesTheStateAsItStands) {
+  WriteSettings(" 300  450  2  2  90  40  80  20  1  0  1 ");
+  Loaded();
+  window.mexpert_Click();
+  window.mopaque_Click();
+  port.left = -45;
+  port.top = 31995;
+  window.mExit_Click();
+  EXPECT_EQ(Settings(), "-45  31995  2  2  90  40  80  20  1  1  0 \r\n");
+}
+
+TEST_F(ClockWindowTest, ExitEndsEvenWhenTheFileCannotBeWritten) {
+  Loaded();
+  std::filesystem::remove_all(dir_);
+  window.mExit_Click();
+  EXPECT_TRUE(port.Logged("close"));
+}
+
+TEST(RandomBetweenTest, UniformWholeNumbersWithinTheBounds) {
+  RandomSource random;
+  random.Seed(12345);
+  std::map<int, int> counts;
+  for (int i = 0; i < 30000; ++i) ++counts[RandomBetween(random, 0, 2)];
+  ASSERT_EQ(counts.size(), 3u);
+  for (const auto& [value, count] : counts) {
+    EXPECT_GE(value, 0);
+    EXPECT_LE(value, 2);
+    EXPECT_NEAR(count, 10000, 400);
+  }
+  int lowest = 1000, highest = -1;
+  for (int i = 0; i < 20000; ++i) {
+    const int value = RandomBetween(random, 0, 750);
+    lowest = std::min(lowest, value);
+    highest = std::max(highest, value);
+  }
+  EXPECT_EQ(lowest, 0);
+  EXPECT_EQ(highest, 750);
+  ScriptedRandom top({0.99999994f});  // the largest float below 1
+  EXPECT_EQ(RandomBetween(top, 0, 750), 750);
+  EXPECT_EQ(RandomBetween(top, -5, -5), -5);
+}
+
+}  // namespace
+}  // namespace tintwatch

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "app/Form1.h"
+#include "app/LayeredWindows.h"
+
+namespace tintwatch {
+namespace {
+
+// The program's window in-process, on the offscreen platform.
+class Form1Test : public testing::Test {
+ protected:
+  static std::filesystem::path Folder() {
+    return std::filesystem::temp_directory_path() /
+           ("tintwatch-form-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+  }
+  void SetUp() override {
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override {
+    form_.reset();
+    std::filesystem::remove_all(dir_);
+  }
+  Form1& Start(const char* settings = " 1500  1500  0  1  100  100  100  100  0  0  1 ") {
+    if (settings) std::ofstream(dir_ / kSettingsFileName, std::ios::binary) << settings << "\r\n";
+    form_ = std::make_unique<Form1>(test_, DialogFactory{}, &time_, dir_ / kSettingsFileName);
+    form_->Load();
+    QApplication::processEvents();
+    return *form_;
+  }
+  QWidget* Picture() { return form_->findChild<QWidget*>(QStringLiteral("Picture1")); }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(Picture(), &press);
+    QApplication::processEvents();
+  }
+  QRgb ShownAt(int x, int y) { return Picture()->grab().toImage().pixel(x, y); }
+
+  std::filesystem::path dir_ = Folder();
+  HueTestState test_;
+  FixedTimeSource time_{{15, 47, 33}};
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(Form1Test, StartsAsABorderlessToolWindowOnTop) {
+  Form1& form = Start();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.size(), QSize(110, 110));
+  EXPECT_EQ(Picture()->size(), QSize(110, 110));
+  EXPECT_EQ(form.pos(), QPoint(100, 100));
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(form.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+  EXPECT_FALSE(HasTaskbarEntry(&form));
+  EXPECT_EQ(form.Timer1().Interval(), 1000);
+  EXPECT_TRUE(form.Timer1().Running());
+  EXPECT_FALSE(form.Timer2().Running());
+  EXPECT_EQ(ShownAt(55, 55), qRgb(128, 255, 0));  // the hour disc at 15:xx
+}
+
+TEST_F(Form1Test, WelcomeBoxComesFirstWithItsExactText) {
+  QString title, text;
+  bool clockShown = true;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    clockShown = form_->isVisible();
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->buttons().size(), 1);
+    box->accept();
+  });
+  Start(nullptr);
+  EXPECT_EQ(title, QStringLiteral("The Tint Watch with a Hue tester"));
+  EXPECT_EQ(text, QStringLiteral("Welcome\nI shall say this only once!\nRight mouse-click on a bit of colour (on the "
+                                 "clock) to get a menu of options\nAll the best,  Alder"));
+  EXPECT_FALSE(clockShown);
+  EXPECT_TRUE(form_->isVisible());
+}
+
+TEST_F(Form1Test, MenuHasTheCommandsInOrder) {
+  Form1& form = Start();
+  QMenu* menu = form.PopupMenu();
+  EXPECT_EQ(menu->objectName(), QStringLiteral("options"));
+  QStringList items;
+  for (QAction* action : menu->actions()) {
+    items << action->objectName() + QLatin1Char('=') + (action->isSeparator() ? QStringLiteral("-") : action->text());
+    if (action->menu()) {
+      items.last() = action->menu()->objectName() + QLatin1Char('=') + action->text();
+      for (QAction* sub : action->menu()->actions()) items << QStringLiteral("  ") + sub->objectName() + QLatin1Char('=') + sub->text();
+    }
+  }
+  const QStringList expected = {"mOnTop=Stay on Top", "mopaque=White background", "mexpert=Expert Mode",
+                                "mwindow=Window Size", "  mbigger=+ Bigger ", "  msmaller=- Smaller",
+                                "mclock=Clock Options ...", "mblank1=-", "mtest=A Hue Check Test", "mblank2=-",
+                                "mhelp=Help", "  mabout=About", "  monline=Online Help", "  mweb=My Web site!",
+                                "mblank=-", "mExit=Exit"};
+  EXPECT_EQ(items, expected);
+}
+
+TEST_F(Form1Test, RightReleaseShowsTheFlagsOfThatMoment) {
+  Form1& form = Start();
+  form.Window().mexpert_Click();
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(50, 20), QPointF(50, 20), Qt::RightButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(Picture(), &release);
+  QMenu* menu = form.PopupMenu();
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("mOnTop"))->isChecked());
+  EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("mexpert"))->isChecked());
+  EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("mopaque"))->isChecked());
+  menu->hide();
+  QMouseEvent middle(QEvent::MouseButtonRelease, QPointF(50, 20), QPointF(50, 20), Qt::MiddleButton, Qt::NoButton,
+                     Qt::NoModifier);
+  QApplication::sendEvent(Picture(), &middle);
+  EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(Form1Test, MainKeyboardMinusAndPlusResizeKeypadOnlyRedraws) {
+  Form1& form = Start();
+  Key(Qt::Key_Minus);
+  EXPECT_EQ(form.size(), QSize(55, 55));
+  EXPECT_EQ(form.Window().ClockSize(), 400);
+  Key(Qt::Key_Minus, Qt::KeypadModifier);
+  Key(Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_EQ(form.size(), QSize(55, 55));
+  Key(Qt::Key_Equal);
+  EXPECT_EQ(form.size(), QSize(110, 110));
+  Key(Qt::Key_Plus, Qt::ShiftModifier);
+  EXPECT_EQ(form.size(), QSize(220, 220));
+  EXPECT_EQ(form.Surface().Image().size(), QSize(220, 220));
+  EXPECT_EQ(ShownAt(110, 110), qRgb(128, 255, 0));
+}
+
+TEST_F(Form1Test, VirtualKeyCodes) {
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_Minus, Qt::NoModifier), 189);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_Underscore, Qt::ShiftModifier), 189);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_Equal, Qt::NoModifier), 187);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_Plus, Qt::ShiftModifier), 187);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_Minus, Qt::KeypadModifier), 109);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_Plus, Qt::KeypadModifier), 107);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_S, Qt::NoModifier), 83);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_S, Qt::ShiftModifier), 83);
+  EXPECT_EQ(VirtualKeyCode(Qt::Key_5, Qt::KeypadModifier), 101);
+}
+
+TEST_F(Form1Test, SeeThroughMaskFollowsThePicture) {
+  Form1& form = Start();
+  form.Window().mopaque_Click();
+  QApplication::processEvents();
+  EXPECT_TRUE(form.mask().contains(QPoint(55, 55)));   // colour
+  EXPECT_FALSE(form.mask().contains(QPoint(1, 1)));    // white corner
+  EXPECT_FALSE(HasTaskbarEntry(&form));
+  // Expert mode leaves the rim white: it becomes a hole too, after the redraw.
+  form.Window().mexpert_Click();
+  QApplication::processEvents();
+  EXPECT_FALSE(form.mask().contains(QPoint(55, 5)));
+  EXPECT_TRUE(form.mask().contains(QPoint(55, 30)));
+  form.Window().mopaque_Click();
+  QApplication::processEvents();
+  EXPECT_TRUE(form.mask().isEmpty());
+  EXPECT_TRUE(HasTaskbarEntry(&form));
+  form.Window().mopaque_Click();
+  QApplication::processEvents();
+  EXPECT_TRUE(HasTaskbarEntry(&form));  // stays from the first MakeOpaque on
+}
+
+TEST_F(Form1Test, AllWhitePictureLeavesNothingVisible) {
+  Form1& form = Start(" 1500  1500  3  1  100  100  100  100  0  0  0 ");  // no face, see-through
+  EXPECT_FALSE(form.mask().isEmpty());
+  EXPECT_FALSE(form.mask().intersects(form.rect()));
+}
+
+TEST_F(Form1Test, OnTopToggleKeepsThePlace) {
+  Form1& form = Start();
+  form.move(200, 150);
+  form.Window().mOnTop_Click();
+  EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.pos(), QPoint(200, 150));
+  form.Window().mOnTop_Click();
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(form.pos(), QPoint(200, 150));
+}
+
+TEST_F(Form1Test, UncoveredWindowRepaintsFromTheKeptPicture) {
+  Form1& form = Start();
+  form.Window().Timer1_Timer();  // a tick draws only the discs
+  QApplication::processEvents();
+  // The rim from the start-up redraw is still there when the widget paints again.
+  EXPECT_EQ(Picture()->grab().toImage().pixel(52, 12), qRgb(255, 0, 4));
+}
+
+TEST_F(Form1Test, ExitSavesAndCloses) {
+  Form1& form = Start();
+  form.move(40, 60);
+  form.Window().mExit_Click();
+  EXPECT_FALSE(form.isVisible());
+  std::ifstream in(dir_ / kSettingsFileName, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), " 600  900  0  1  100  100  100  100  0  0  1 \r\n");
+}
+
+}  // namespace
+}  // namespace tintwatch
