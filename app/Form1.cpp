@@ -114,8 +114,8 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
       dialogs_(std::move(dialogs)),
       ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
       surface_(QSize(110, 110), devicePixelRatioF()),
-      timer1_([this] { window_.Timer1_Timer(); }),
-      timer2_([this] { window_.Timer2_Timer(); }),
+      timer1_([this] { Tick([this] { window_.Timer1_Timer(); }); }),
+      timer2_([this] { Tick([this] { window_.Timer2_Timer(); }); }),
       window_(*this, surface_, timer1_, timer2_, time ? *time : *ownTime_, random_, test, std::move(settingsFile)),
       picture_(new Picture1(*this, surface_)) {
   setObjectName(QStringLiteral("Form1"));
@@ -132,7 +132,7 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
   surface_.SetChangedCallback([this] {
     if (presentPending_) return;
     presentPending_ = true;
-    QMetaObject::invokeMethod(this, &Form1::Present, Qt::QueuedConnection);
+    if (!ticking_) QMetaObject::invokeMethod(this, &Form1::Present, Qt::QueuedConnection);
   });
   moveWatch_.setInterval(20);
   connect(&moveWatch_, &QTimer::timeout, this, [this] {
@@ -143,11 +143,36 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
 
 Form1::~Form1() = default;
 
+void Form1::Tick(const std::function<void()>& handler) {
+  // A tick shows its drawing as soon as it is done, without one more trip
+  // round the event loop. A tick that opens a dialog (the hue test's pause
+  // and result) presents before it, through the queued call.
+  ticking_ = true;
+  handler();
+  ticking_ = false;
+  Present();
+}
+
+void Form1::RunModal(const std::function<void()>& dialog) {
+  // Whatever was drawn shows before the dialog, and drawing done while it is
+  // open (a key on the clock) is presented as usual.
+  Present();
+  const bool ticking = ticking_;
+  ticking_ = false;
+  dialog();
+  ticking_ = ticking;
+}
+
 void Form1::Present() {
+  if (!presentPending_) return;
   presentPending_ = false;
   const QImage& picture = surface_.Image();
+  const QRect changed = surface_.TakeChangedRect();
   ApplyColourKey(this, picture);
-  picture_->update();
+  if (changed.isEmpty() || PresentDirectly(this, picture, changed)) return;
+  const qreal ratio = picture.devicePixelRatio();
+  picture_->update(QRectF(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio, changed.height() / ratio)
+                       .toAlignedRect());
 }
 
 void Form1::ShowWelcome() {
@@ -156,7 +181,7 @@ void Form1::ShowWelcome() {
   box.setObjectName(QStringLiteral("WelcomeBox"));
   // One line of the box for each line of the text.
   if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(false);
-  box.exec();
+  RunModal([&] { box.exec(); });
 }
 
 bool Form1::OnSomeScreen(double left, double top, double width, double height) const {
@@ -294,7 +319,7 @@ void Form1::ShowOptions() {
   if (!dialogs_.options) return;
   QDialog* dialog = dialogs_.options(this, window_.Settings);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->exec();
+  RunModal([&] { dialog->exec(); });
 }
 
 void Form1::ShowTester(bool modal) {
@@ -311,7 +336,7 @@ void Form1::ShowTester(bool modal) {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   tester_ = dialog;
   if (modal) {
-    dialog->exec();
+    RunModal([&] { dialog->exec(); });
   } else {
     dialog->show();
   }
@@ -357,8 +382,10 @@ void Form1::ShowPauseBox() {
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle), QString::fromUtf8(kPauseText),
                   QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("PauseBox"));
-  QApplication::beep();
-  box.exec();
+  RunModal([&] {
+    QApplication::beep();
+    box.exec();
+  });
 }
 
 }  // namespace tintwatch

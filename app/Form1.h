@@ -92,6 +92,8 @@ class Form1 : public QWidget, public WindowPort {
  private:
   enum class Move { None, System, ByHand };
   void Present();
+  void Tick(const std::function<void()>& handler);
+  void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
   void EndMove();
   void AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
@@ -110,6 +112,7 @@ class Form1 : public QWidget, public WindowPort {
   QPointer<QDialog> tester_;
   QPointer<QDialog> about_;
   bool presentPending_ = false;
+  bool ticking_ = false;
   bool followingScreens_ = false;
   Move moving_ = Move::None;
   QPoint grabOffset_;

@@ -1,6 +1,7 @@
 #pragma once
 
 class QImage;
+class QRect;
 class QWidget;
 
 namespace tintwatch {
@@ -20,6 +21,11 @@ void RestoreLayering(QWidget* window);
 // The window's taskbar entry: none at first, one from the first MakeOpaque on.
 void SetTaskbarEntry(QWidget* window, bool shown);
 bool HasTaskbarEntry(const QWidget* window);
+
+// Puts the changed part of the picture straight on the window, skipping the
+// toolkit's repaint machinery, which costs a clock tick many times the
+// drawing itself. False where that is not possible; repaint as usual then.
+bool PresentDirectly(QWidget* window, const QImage& picture, const QRect& deviceRect);
 
 // The real state of the left button, not the toolkit's idea of it, which can
 // lag behind after the window manager has run an interactive move.

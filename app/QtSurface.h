@@ -27,6 +27,8 @@ class QtSurface : public Surface {
   const QImage& Image();
   // Called once when the picture first changes after Image() was last taken.
   void SetChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
+  // The part of the picture (device pixels) changed since the last call.
+  QRect TakeChangedRect();
 
   void Clear() override;
   void SetFillSolid(bool solid) override { fillSolid_ = solid; }
@@ -43,10 +45,16 @@ class QtSurface : public Surface {
   QPainter& Painter();
   void Flush();
   void ShapeStyle(QPainter& painter, PackedRGB outline);
+  void Changed(const QRectF& deviceRect);
+  void FillDisc(double cx, double cy, double radius, QRgb colour);
+  void FillRect(const QRectF& deviceRect, QRgb colour);
+  double Scale() const { return image_.devicePixelRatio() / kTwipsPerPixel; }
 
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   std::function<void()> changed_;
+  bool notified_ = false;
+  QRect changedRect_;
   bool fillSolid_ = true;
   PackedRGB fillColour_ = 0;
   PackedRGB foreColour_ = 0;
