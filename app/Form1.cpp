@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <QWindow>
+#include <cstdio>
 
 #include "app/LayeredWindows.h"
 
@@ -115,7 +116,10 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
       ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
       surface_(QSize(110, 110), devicePixelRatioF()),
       timer1_([this] { Tick([this] { window_.Timer1_Timer(); }); }),
-      timer2_([this] { Tick([this] { window_.Timer2_Timer(); }); }),
+      timer2_([this] {
+        TraceStep();
+        Tick([this] { window_.Timer2_Timer(); });
+      }),
       window_(*this, surface_, timer1_, timer2_, time ? *time : *ownTime_, random_, test, std::move(settingsFile)),
       picture_(new Picture1(*this, surface_)) {
   setObjectName(QStringLiteral("Form1"));
@@ -151,6 +155,17 @@ void Form1::Tick(const std::function<void()>& handler) {
   handler();
   ticking_ = false;
   Present();
+}
+
+void Form1::TraceStep() {
+  // For measuring the test's pace: TINTWATCH_TRACE_STEPS names a file that
+  // gets, for each step, the interval drawn and the one that passed (ms).
+  static const QByteArray file = qgetenv("TINTWATCH_TRACE_STEPS");
+  if (file.isEmpty()) return;
+  if (FILE* out = std::fopen(file.constData(), "a")) {
+    std::fprintf(out, "%d %.3f\n", timer2_.Interval(), timer2_.SinceStart());
+    std::fclose(out);
+  }
 }
 
 void Form1::RunModal(const std::function<void()>& dialog) {
@@ -331,8 +346,8 @@ void Form1::ShowTester(bool modal) {
   }
   // The result replaces a set-up dialog still open from the menu: never two.
   if (modal && tester_) delete tester_.data();
-  QDialog* dialog = dialogs_.tester(test_);
-  dialog->setParent(this, dialog->windowFlags());
+  // Owned by the clock, so that it stays out of the taskbar and above it.
+  QDialog* dialog = dialogs_.tester(this, test_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   tester_ = dialog;
   if (modal) {
@@ -349,8 +364,7 @@ void Form1::ShowAbout() {
     about_->activateWindow();
     return;
   }
-  QDialog* dialog = dialogs_.about();
-  dialog->setParent(this, dialog->windowFlags());
+  QDialog* dialog = dialogs_.about(this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   about_ = dialog;
   dialog->show();

@@ -38,8 +38,8 @@ class Picture1 : public QWidget {
 // Dialogs the window opens; each is built when opened and destroyed when closed.
 struct DialogFactory {
   std::function<QDialog*(QWidget* parent, ClockSettings& settings)> options;
-  std::function<QDialog*(HueTestState& state)> tester;
-  std::function<QDialog*()> about;
+  std::function<QDialog*(QWidget* parent, HueTestState& state)> tester;
+  std::function<QDialog*(QWidget* parent)> about;
 };
 
 // The clock's borderless, on-top window.
@@ -93,6 +93,7 @@ class Form1 : public QWidget, public WindowPort {
   enum class Move { None, System, ByHand };
   void Present();
   void Tick(const std::function<void()>& handler);
+  void TraceStep();
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
   void EndMove();

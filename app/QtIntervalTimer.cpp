@@ -20,7 +20,10 @@ void QtIntervalTimer::SetEnabled(bool enabled) {
 
 void QtIntervalTimer::Restart() {
   timer_.stop();
-  if (enabled_ && interval_ > 0) timer_.start(interval_);
+  if (enabled_ && interval_ > 0) {
+    timer_.start(interval_);
+    started_.start();
+  }
 }
 
 }  // namespace tintwatch

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 
@@ -19,11 +20,14 @@ class QtIntervalTimer : public IntervalTimer {
   bool Enabled() const override { return enabled_; }
   // Whether a tick is on its way (for tests).
   bool Running() const { return timer_.isActive(); }
+  // Milliseconds since the countdown last started.
+  double SinceStart() const { return started_.nsecsElapsed() / 1e6; }
 
  private:
   void Restart();
 
   QTimer timer_;
+  QElapsedTimer started_;
   int interval_ = 0;
   bool enabled_ = true;
 };

@@ -6,7 +6,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 shopt -s nullglob
-files=("$top"/app/*_win.cpp "$top"/colour/*.cpp "$top"/clock/*.cpp "$top"/huetest/HueTestRun.cpp "$top"/app/SettingsFile.cpp "$top"/app/ClockWindow.cpp "$top"/app/Random.cpp)
+files=("$top"/app/*_win.cpp "$top"/colour/*.cpp "$top"/clock/*.cpp "$top"/huetest/HueTestRun.cpp "$top"/app/SettingsFile.cpp "$top"/app/ClockWindow.cpp "$top"/app/Random.cpp "$top"/dialogs/DialogValues.cpp)
 compiled=0
 for f in "${files[@]}"; do
   [ -f "$f" ] || continue

@@ -1,0 +1,148 @@
+#include "huetest/Tester.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialogs/DialogLayout.h"
+#include "dialogs/DialogValues.h"
+
+namespace tintwatch {
+
+std::string TesterInstructions() {
+  // Runs of spaces make the wrapping label start each part on a new line.
+  return "This test will show you whether you can see the difference between Hue colours.  The results are dependent "
+         "on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60." +
+         std::string(8, ' ') +
+         "When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds." +
+         std::string(65, ' ') + "Each time you see a change press any key." + std::string(44, ' ') +
+         "At the end, the display will show you which colours (if any) you could not distinguish.";
+}
+
+namespace {
+
+constexpr const char* kPauseNote =
+    "One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after "
+    "that number of changes.  The clock may hide the pause display, in which case hit return after the beep!";
+constexpr const char* kResultNote =
+    "You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like "
+    "emailing me your result, I'll put up a graph on my web site so we can all see the problems we have with colour "
+    "and our screens.  My email address is";
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromUtf8(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFont(font);
+  label->setGeometry(place);
+  return label;
+}
+
+QRadioButton* MakeOption(QWidget* frame, const char* name, const char* text, const QRect& place) {
+  auto* option = new QRadioButton(QString::fromUtf8(text), frame);
+  option->setObjectName(QString::fromUtf8(name));
+  option->setGeometry(place);
+  return option;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromUtf8(name));
+  button->setGeometry(place);
+  button->setAutoDefault(false);  // neither button answers Enter
+  button->setDefault(false);
+  return button;
+}
+
+}  // namespace
+
+Tester::Tester(HueTestState& state, QWidget* parent) : QDialog(parent), state_(state) {
+  setObjectName(QStringLiteral("Tester"));
+  setWindowTitle(QStringLiteral("Hue Check Test"));
+  FixDialogFrame(this, 2760, 3750, 9960, 5640);
+
+  auto* ok = MakeButton(this, "OKButton", "OK - start test", Twips(7725, 3615, 1215, 375));
+  auto* cancel = MakeButton(this, "CancelButton", "Cancel", Twips(7725, 4095, 1215, 375));
+  auto* frame = new QGroupBox(QStringLiteral("Number of changes"), this);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setGeometry(Twips(7095, 270, 2445, 1710));
+  option1_ = MakeOption(frame, "Option1", "12 (ie the 'Hour' hand)", Twips(225, 375, 2085, 390));
+  option2_ = MakeOption(frame, "Option2", "30", Twips(210, 840, 1155, 270));
+  option3_ = MakeOption(frame, "Option3", "60 (ie the 'Minute' hand)", Twips(210, 1230, 2160, 255));
+  MakeLabel(this, "Label1", QString::fromStdString(TesterInstructions()), Twips(120, 150, 6675, 2220),
+            TimesNewRoman(12));
+  textResult_ = new QPlainTextEdit(this);
+  textResult_->setObjectName(QStringLiteral("TextResult"));
+  textResult_->setGeometry(Twips(135, 3675, 6990, 795));
+  textResult_->setReadOnly(true);  // to select and copy, not to edit
+  textResult_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  textResult_->setFont(TimesNewRoman(9.75, true));
+  QPalette yellow = textResult_->palette();
+  yellow.setColor(QPalette::Base, QColor(255, 255, 192));
+  yellow.setColor(QPalette::Text, Qt::black);
+  textResult_->setPalette(yellow);
+  labelAns_ = MakeLabel(this, "LabelANS", QString::fromUtf8(kResultNote), Twips(150, 4560, 6930, 780),
+                        TimesNewRoman(9.75));
+  textEmail_ = new QLineEdit(this);
+  textEmail_->setObjectName(QStringLiteral("TextEMAIL"));
+  textEmail_->setGeometry(Twips(7155, 4935, 2370, 360));
+  textEmail_->setReadOnly(true);
+  MakeLabel(this, "Label2", QString::fromUtf8(kPauseNote), Twips(120, 2535, 6675, 1095), TimesNewRoman(12));
+  textPause_ = new QLineEdit(this);
+  textPause_->setObjectName(QStringLiteral("TextPause"));
+  textPause_->setGeometry(Twips(6120, 3150, 630, 375));
+  textPause_->raise();  // over the bottom right of the pause note
+
+  QWidget* order[] = {ok, cancel, option1_, option2_, option3_, textResult_, textEmail_, textPause_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  connect(ok, &QPushButton::clicked, this, &Tester::OKButton_Click);
+  connect(cancel, &QPushButton::clicked, this, &Tester::CancelButton_Click);
+  Form_Load();
+  ok->setFocus(Qt::OtherFocusReason);
+}
+
+void Tester::keyPressEvent(QKeyEvent* event) {
+  // Only the buttons and the close box end the dialog.
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void Tester::Form_Load() {
+  const TesterForm form = FillTester(state_);
+  (form.changes == 30 ? option2_ : form.changes == 60 ? option3_ : option1_)->setChecked(true);
+  textResult_->hide();
+  labelAns_->hide();
+  textEmail_->hide();
+  textResult_->setPlainText(QString::fromStdString(state_.ResultText));
+  if (!textResult_->toPlainText().isEmpty()) {
+    textResult_->show();
+    labelAns_->show();
+    textEmail_->show();
+    textEmail_->setText(QString::fromUtf8(kTesterEmail));
+  }
+  textPause_->setText(QString::fromStdString(form.pause));
+}
+
+void Tester::OKButton_Click() {
+  TesterForm form;
+  form.changes = option2_->isChecked() ? 30 : option3_->isChecked() ? 60 : 12;
+  form.pause = textPause_->text().toStdString();
+  TakeTester(form, state_);
+  close();
+}
+
+void Tester::CancelButton_Click() {
+  state_.TestActive = false;
+  close();
+}
+
+}  // namespace tintwatch

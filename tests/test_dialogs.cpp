@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "app/Dialogs.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmOptions.h"
+#include "huetest/Tester.h"
+
+namespace tintwatch {
+namespace {
+
+template <typename T>
+T* Child(QWidget* dialog, const char* name) {
+  T* child = dialog->findChild<T*>(QString::fromUtf8(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+void SetText(QWidget* dialog, const char* name, const char* text) { Child<QLineEdit>(dialog, name)->setText(text); }
+void Click(QWidget* dialog, const char* name) { Child<QPushButton>(dialog, name)->click(); }
+
+TEST(OptionsDialogTest, LayoutInTwips) {
+  ClockSettings settings;
+  frmOptions dialog(nullptr, settings);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Clock Options"));
+  EXPECT_EQ(dialog.geometry(), QRect(184, 250, 402, 327));
+  EXPECT_EQ(Child<QGroupBox>(&dialog, "ClockTypeFrame")->geometry(), QRect(56, 24, 105, 107));
+  EXPECT_EQ(Child<QRadioButton>(&dialog, "OptionLab")->geometry(), QRect(16, 75, 65, 25));
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "BriMinValue")->geometry(), QRect(328, 80, 33, 25));
+  EXPECT_EQ(Child<QPushButton>(&dialog, "CancelButton")->geometry(), QRect(300, 267, 81, 25));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label1")->text(), QStringLiteral("Max        Min"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label4")->text(),
+            QStringLiteral("Make the Max & Min the same if you do not want them to change over time"));
+  // A button shows "&&" as one "&".
+  EXPECT_EQ(Child<QCheckBox>(&dialog, "OptionSmooth")->text(),
+            QStringLiteral("Smooth running (means the Hr && Mins will not jump)"));
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "OKButton")->isDefault());
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "OKButton")->autoDefault());
+  // Tab order from the OK button.
+  QStringList order;
+  QWidget* w = Child<QPushButton>(&dialog, "OKButton");
+  for (int i = 0; i < 13; ++i, w = w->nextInFocusChain()) {
+    while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
+    order << w->objectName();
+  }
+  EXPECT_EQ(order, (QStringList{"OKButton", "CancelButton", "OptionHue", "OptionRGB", "OptionLab", "Option5",
+                                "Option2", "Option1", "SatMaxValue", "SatMinValue", "BriMaxValue", "BriMinValue",
+                                "OptionSmooth"}));
+}
+
+TEST(OptionsDialogTest, FillsAndTakesTheSettings) {
+  ClockSettings settings;
+  settings.ClockType = 2;
+  settings.TickRate = 5;
+  settings.SatMin = 40;
+  frmOptions dialog(nullptr, settings);
+  EXPECT_TRUE(Child<QRadioButton>(&dialog, "OptionLab")->isChecked());
+  EXPECT_TRUE(Child<QRadioButton>(&dialog, "Option5")->isChecked());
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "SatMinValue")->text(), QStringLiteral("40"));
+  Child<QRadioButton>(&dialog, "OptionRGB")->click();
+  EXPECT_FALSE(Child<QRadioButton>(&dialog, "OptionLab")->isChecked());
+  Child<QRadioButton>(&dialog, "Option2")->click();
+  Child<QCheckBox>(&dialog, "OptionSmooth")->click();
+  SetText(&dialog, "SatMaxValue", "60");
+  SetText(&dialog, "SatMinValue", "80");
+  SetText(&dialog, "BriMaxValue", "5");
+  SetText(&dialog, "BriMinValue", "not a number");
+  Click(&dialog, "OKButton");
+  EXPECT_EQ(settings.ClockType, 1);
+  EXPECT_EQ(settings.TickRate, 2);
+  EXPECT_TRUE(settings.SmoothRunning);
+  EXPECT_EQ(settings.SatMax, 60);
+  EXPECT_EQ(settings.SatMin, 60);
+  EXPECT_EQ(settings.BriMax, 10);
+  EXPECT_EQ(settings.BriMin, 10);  // the old 100, limited by the new maximum
+}
+
+TEST(OptionsDialogTest, CancelEscapeAndCloseBoxChangeNothing) {
+  ClockSettings settings;
+  settings.ClockType = 3;
+  {
+    frmOptions dialog(nullptr, settings);
+    EXPECT_FALSE(Child<QRadioButton>(&dialog, "OptionHue")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(&dialog, "OptionRGB")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(&dialog, "OptionLab")->isChecked());
+    dialog.show();
+    SetText(&dialog, "SatMaxValue", "20");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &escape);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &enter);
+    EXPECT_TRUE(dialog.isVisible());  // neither key is bound
+    Click(&dialog, "CancelButton");
+    EXPECT_FALSE(dialog.isVisible());
+  }
+  {
+    frmOptions dialog(nullptr, settings);
+    dialog.show();
+    SetText(&dialog, "SatMaxValue", "20");
+    dialog.close();
+  }
+  EXPECT_EQ(settings.SatMax, 100);
+  frmOptions dialog(nullptr, settings);
+  Click(&dialog, "OKButton");
+  EXPECT_EQ(settings.ClockType, 3);  // OK with no type chosen keeps it
+}
+
+TEST(AboutDialogTest, TextsLayoutAndButtons) {
+  frmAbout dialog;
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Tint Watch"));
+  EXPECT_EQ(dialog.geometry(), QRect(156, 129, 267, 484));
+  EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 192));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label7")->text(),
+            QStringLiteral("The clock face outer rim is divided into colour hours and then sub-divided into coloured "
+                           "minutes.") +
+                QString(9, QLatin1Char(' ')) + QStringLiteral("The coloured circles give the Hour, Minute and Second"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label8")->text(),
+            QStringLiteral("Use the left mouse button (on a bit of colour)  to drag the clock around"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "lblDisclaimer")->text(), QStringLiteral("This program is dedicated to "));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label3")->text(),
+            QStringLiteral(" who understands colour much better than I do!"));
+  EXPECT_TRUE(Child<QLabel>(&dialog, "Label3")->alignment().testFlag(Qt::AlignHCenter));
+  EXPECT_TRUE(Child<QLabel>(&dialog, "Label12")->wordWrap());
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label12")->geometry(), QRect(10, 229, 243, 58));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label6")->text(), QStringLiteral("Version 1.1"));
+  QPushButton* ok = Child<QPushButton>(&dialog, "cmdOK");
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_EQ(ok->geometry(), QRect(86, 448, 84, 23));
+  for (const int key : {Qt::Key_Escape, Qt::Key_Return}) {
+    dialog.show();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(ok, &press);
+    EXPECT_FALSE(dialog.isVisible()) << key;
+  }
+}
+
+TEST(TesterDialogTest, FirstOpeningAndLayout) {
+  HueTestState state;
+  Tester dialog(state);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Hue Check Test"));
+  EXPECT_EQ(dialog.geometry(), QRect(184, 250, 664, 376));
+  EXPECT_TRUE(Child<QRadioButton>(&dialog, "Option1")->isChecked());
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->text(), QStringLiteral("0"));
+  EXPECT_TRUE(Child<QPlainTextEdit>(&dialog, "TextResult")->isHidden());
+  EXPECT_TRUE(Child<QLabel>(&dialog, "LabelANS")->isHidden());
+  EXPECT_TRUE(Child<QLineEdit>(&dialog, "TextEMAIL")->isHidden());
+  const QString instructions = Child<QLabel>(&dialog, "Label1")->text();
+  EXPECT_EQ(instructions.size(), 558);
+  EXPECT_TRUE(instructions.contains(QStringLiteral("work up to 60.        When you press OK")));
+  EXPECT_TRUE(instructions.contains(QString(65, QLatin1Char(' ')) + QStringLiteral("Each time")));
+  EXPECT_TRUE(instructions.contains(QStringLiteral("press any key.") + QString(44, QLatin1Char(' ')) + "At the end"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label1")->font().pointSizeF(), 12);
+  EXPECT_EQ(Child<QPushButton>(&dialog, "OKButton")->text(), QStringLiteral("OK - start test"));
+  EXPECT_EQ(Child<QPushButton>(&dialog, "OKButton")->geometry(), QRect(515, 241, 81, 25));
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->geometry(), QRect(408, 210, 42, 25));
+  EXPECT_TRUE(Child<QPlainTextEdit>(&dialog, "TextResult")->font().bold());
+}
+
+TEST(TesterDialogTest, OkArmsTheTestAndTheNextOpeningShowsTheChoice) {
+  HueTestState state;
+  {
+    Tester dialog(state);
+    Child<QRadioButton>(&dialog, "Option3")->click();
+    SetText(&dialog, "TextPause", "5");
+    Click(&dialog, "OKButton");
+  }
+  EXPECT_TRUE(state.TestActive);
+  EXPECT_EQ(state.HueStep, 6);
+  EXPECT_EQ(state.PauseAfter, 5);
+  {
+    Tester dialog(state);
+    EXPECT_TRUE(Child<QRadioButton>(&dialog, "Option3")->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->text(), QStringLiteral("5"));
+    Child<QRadioButton>(&dialog, "Option2")->click();
+    SetText(&dialog, "TextPause", "0");
+    Click(&dialog, "CancelButton");  // keeps the values, whatever the controls show
+  }
+  EXPECT_FALSE(state.TestActive);
+  EXPECT_EQ(state.HueStep, 6);
+  EXPECT_EQ(state.PauseAfter, 5);
+  state.TestActive = true;
+  {
+    Tester dialog(state);
+    dialog.show();
+    dialog.close();  // the close box changes nothing
+  }
+  EXPECT_TRUE(state.TestActive);
+}
+
+TEST(TesterDialogTest, ResultShowsTextNoteAndAddress) {
+  HueTestState state;
+  state.HueStep = 12;
+  state.PauseAfter = 99;
+  state.ResultText = "These are the 1 changes of colour you missed, when it changed to  90 ";
+  Tester dialog(state);
+  auto* result = Child<QPlainTextEdit>(&dialog, "TextResult");
+  EXPECT_FALSE(result->isHidden());
+  EXPECT_EQ(result->toPlainText(), QString::fromStdString(state.ResultText));
+  EXPECT_TRUE(result->isReadOnly());
+  EXPECT_TRUE(result->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+  EXPECT_EQ(result->palette().color(QPalette::Base), QColor(255, 255, 192));
+  EXPECT_FALSE(Child<QLabel>(&dialog, "LabelANS")->isHidden());
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "TextEMAIL")->text(), QString::fromUtf8(kTesterEmail));
+  EXPECT_TRUE(Child<QRadioButton>(&dialog, "Option2")->isChecked());
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->text(), QStringLiteral("0"));
+}
+
+class WindowDialogsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir_);
+    std::ofstream(dir_ / kSettingsFileName, std::ios::binary) << " 1500  1500  0  1  100  100  100  100  0  0  1 \r\n";
+    form_ = std::make_unique<Form1>(test_, StandardDialogs(), &time_, dir_ / kSettingsFileName);
+    form_->Load();
+  }
+  void TearDown() override {
+    form_.reset();
+    std::filesystem::remove_all(dir_);
+  }
+  std::filesystem::path dir_ = std::filesystem::temp_directory_path() / "tintwatch-window-dialogs";
+  HueTestState test_;
+  FixedTimeSource time_{{15, 47, 33}};
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(WindowDialogsTest, AboutComesForwardOnceAndExitClosesIt) {
+  form_->Window().mabout_Click();
+  QDialog* about = form_->About();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_FALSE(about->isModal());
+  form_->Window().mabout_Click();
+  EXPECT_EQ(form_->About(), about);
+  EXPECT_EQ(form_->findChildren<frmAbout*>().size(), 1);
+  form_->Window().mExit_Click();
+  QApplication::processEvents();
+  EXPECT_EQ(form_->About(), nullptr);  // closed and destroyed
+  EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(WindowDialogsTest, OptionsOkReachesTheFaceAndTimer) {
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QRadioButton*>(QStringLiteral("OptionRGB"))->click();
+    dialog->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+  });
+  form_->Window().mclock_Click();
+  EXPECT_EQ(form_->Window().FaceType(), 1);
+  EXPECT_EQ(form_->Timer1().Interval(), 2000);
+  EXPECT_TRUE(form_->Timer1().Running());
+}
+
+TEST_F(WindowDialogsTest, ResultReplacesAnOpenSetUpDialog) {
+  form_->Window().mtest_Click();
+  QPointer<QDialog> setUp = form_->Tester();
+  ASSERT_TRUE(setUp);
+  EXPECT_FALSE(setUp->isModal());
+  form_->Window().mtest_Click();  // only brought forward
+  EXPECT_EQ(form_->Tester(), setUp.data());
+  test_.ResultText = "These are the 1 changes of colour you missed, when it changed to  30 ";
+  int dialogs = -1;
+  QTimer::singleShot(0, [&] {
+    dialogs = static_cast<int>(form_->findChildren<Tester*>().size());
+    auto* result = qobject_cast<Tester*>(QApplication::activeModalWidget());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->findChild<QPlainTextEdit*>(QStringLiteral("TextResult"))->toPlainText(),
+              QString::fromStdString(test_.ResultText));
+    result->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
+  });
+  form_->ShowTester(true);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_FALSE(setUp);
+  EXPECT_FALSE(test_.TestActive);
+}
+
+}  // namespace
+}  // namespace tintwatch
