@@ -43,6 +43,14 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
   return code;
 }
 
+// An open dialog only comes forward when it is asked for again.
+bool BringForward(QDialog* dialog) {
+  if (!dialog) return false;
+  dialog->raise();
+  dialog->activateWindow();
+  return true;
+}
+
 // Message boxes show line breaks as the platform writes them.
 QString DisplayText(const char* text) { return QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
@@ -339,11 +347,7 @@ void Form1::ShowOptions() {
 
 void Form1::ShowTester(bool modal) {
   if (!dialogs_.tester) return;
-  if (!modal && tester_) {
-    tester_->raise();
-    tester_->activateWindow();
-    return;
-  }
+  if (!modal && BringForward(tester_)) return;
   // The result replaces a set-up dialog still open from the menu: never two.
   if (modal && tester_) delete tester_.data();
   // Owned by the clock, so that it stays out of the taskbar and above it.
@@ -359,11 +363,7 @@ void Form1::ShowTester(bool modal) {
 
 void Form1::ShowAbout() {
   if (!dialogs_.about) return;
-  if (about_) {
-    about_->raise();
-    about_->activateWindow();
-    return;
-  }
+  if (BringForward(about_)) return;
   QDialog* dialog = dialogs_.about(this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   about_ = dialog;

@@ -1,5 +1,7 @@
 #include "dialogs/DialogLayout.h"
 
+#include <QKeyEvent>
+
 namespace tintwatch {
 
 void FixDialogFrame(QWidget* dialog, int left, int top, int width, int height) {
@@ -17,6 +19,31 @@ void FixDialogFrame(QWidget* dialog, int left, int top, int width, int height) {
   font.setPointSizeF(8);
   dialog->setFont(font);
 #endif
+}
+
+void ButtonOnlyDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+QPushButton* PlainButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromUtf8(name));
+  button->setGeometry(place);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
+  QWidget* previous = nullptr;
+  for (QWidget* widget : widgets) {
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 QFont TimesNewRoman(double points, bool bold) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QDialog>
 #include <QFont>
+#include <QPushButton>
 #include <QRect>
 #include <QWidget>
+#include <initializer_list>
 
 namespace tintwatch {
 
@@ -18,6 +21,22 @@ inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height
 // A fixed dialog frame whose client area has the given size and place on
 // the screen: no minimise or maximise box, a close box, no taskbar entry.
 void FixDialogFrame(QWidget* dialog, int left, int top, int width, int height);
+
+// A dialog that only its buttons and its close box end: Enter and Escape
+// are bound to nothing.
+class ButtonOnlyDialog : public QDialog {
+ public:
+  using QDialog::QDialog;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A push button that is neither the default button nor pressed by Enter.
+QPushButton* PlainButton(QWidget* parent, const char* name, const char* text, const QRect& place);
+
+// Tab order in the order given.
+void ChainTabOrder(std::initializer_list<QWidget*> widgets);
 
 // Times New Roman where it is installed; fontconfig gives its metric twin,
 // Liberation Serif, elsewhere.

@@ -9,7 +9,7 @@ namespace tintwatch {
 
 namespace {
 
-struct LabelSpec {
+struct LabelLayout {
   const char* name;
   int tab;
   const char* text;
@@ -19,7 +19,7 @@ struct LabelSpec {
 };
 
 // The texts keep their double blanks and the spaces at their ends.
-const LabelSpec kLabels[] = {
+const LabelLayout kLabels[] = {
     {"Label5", 6, "Tint Watch", 1320, 120, 1005, 360, false, false},
     {"Label6", 7, "Version 1.1", 1320, 360, 1005, 360, false, false},
     {"lblVersion", 2, "Colours for telling the time", 600, 720, 2565, 285, false, false},
@@ -57,13 +57,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   palette.setColor(QPalette::WindowText, Qt::black);
   setPalette(palette);
   setAutoFillBackground(true);
-  for (const LabelSpec& spec : kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-    label->setObjectName(QString::fromUtf8(spec.name));
+  for (const LabelLayout& entry : kLabels) {
+    auto* label = new QLabel(QString::fromUtf8(entry.text), this);
+    label->setObjectName(QString::fromUtf8(entry.name));
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(spec.wrap);
-    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    PlaceTwips(label, spec.left, spec.top, spec.width, spec.height);
+    label->setWordWrap(entry.wrap);
+    label->setAlignment((entry.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    PlaceTwips(label, entry.left, entry.top, entry.width, entry.height);
   }
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));

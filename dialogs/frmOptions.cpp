@@ -37,24 +37,15 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, int left, int top, int wid
   return box;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text, int left, int top, int width,
-                        int height) {
-  auto* button = Make<QPushButton>(parent, name, text, left, top, width, height);
-  // Neither button answers Enter.
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
 }  // namespace
 
-frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : QDialog(parent), settings_(settings) {
+frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : ButtonOnlyDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("frmOptions"));
   setWindowTitle(QStringLiteral("Clock Options"));
   FixDialogFrame(this, 2760, 3750, 6030, 4905);
 
-  auto* ok = MakeButton(this, "OKButton", "OK", 4500, 3525, 1215, 375);
-  auto* cancel = MakeButton(this, "CancelButton", "Cancel", 4500, 4005, 1215, 375);
+  auto* ok = PlainButton(this, "OKButton", "OK", Twips(4500, 3525, 1215, 375));
+  auto* cancel = PlainButton(this, "CancelButton", "Cancel", Twips(4500, 4005, 1215, 375));
   auto* typeFrame = Make<QGroupBox>(this, "ClockTypeFrame", "Clock Type", 840, 360, 1575, 1605);
   optionHue_ = Make<QRadioButton>(typeFrame, "OptionHue", "Hue", 240, 240, 975, 375);
   optionRgb_ = Make<QRadioButton>(typeFrame, "OptionRGB", "RGB", 240, 680, 975, 375);
@@ -86,23 +77,13 @@ frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : QDialog(paren
       group->addButton(button);
     }
   }
-  QWidget* order[] = {ok, cancel, optionHue_, optionRgb_, optionLab_, option5_, option2_, option1_,
-                      satMax_, satMin_, briMax_, briMin_, smooth_};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  ChainTabOrder({ok, cancel, optionHue_, optionRgb_, optionLab_, option5_, option2_, option1_, satMax_, satMin_,
+                 briMax_, briMin_, smooth_});
 
   connect(ok, &QPushButton::clicked, this, &frmOptions::OKButton_Click);
   connect(cancel, &QPushButton::clicked, this, &frmOptions::CancelButton_Click);
   Form_Load();
   ok->setFocus(Qt::OtherFocusReason);
-}
-
-void frmOptions::keyPressEvent(QKeyEvent* event) {
-  // Escape does not cancel, Enter does not confirm: only the buttons do.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 void frmOptions::Form_Load() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/DialogLayout.h"
 
 #include "app/ClockSettings.h"
 
@@ -12,8 +12,8 @@ namespace tintwatch {
 
 // "Clock Options": the one place where the settings are edited. Filled from
 // the settings when it opens; OK writes them back, Cancel and the close box
-// change nothing.
-class frmOptions : public QDialog {
+// change nothing; Enter and Escape do nothing.
+class frmOptions : public ButtonOnlyDialog {
   Q_OBJECT
 
  public:
@@ -22,9 +22,6 @@ class frmOptions : public QDialog {
   void Form_Load();
   void OKButton_Click();
   void CancelButton_Click() { close(); }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   ClockSettings& settings_;

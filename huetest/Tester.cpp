@@ -51,24 +51,15 @@ QRadioButton* MakeOption(QWidget* frame, const char* name, const char* text, con
   return option;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  button->setGeometry(place);
-  button->setAutoDefault(false);  // neither button answers Enter
-  button->setDefault(false);
-  return button;
-}
-
 }  // namespace
 
-Tester::Tester(HueTestState& state, QWidget* parent) : QDialog(parent), state_(state) {
+Tester::Tester(HueTestState& state, QWidget* parent) : ButtonOnlyDialog(parent), state_(state) {
   setObjectName(QStringLiteral("Tester"));
   setWindowTitle(QStringLiteral("Hue Check Test"));
   FixDialogFrame(this, 2760, 3750, 9960, 5640);
 
-  auto* ok = MakeButton(this, "OKButton", "OK - start test", Twips(7725, 3615, 1215, 375));
-  auto* cancel = MakeButton(this, "CancelButton", "Cancel", Twips(7725, 4095, 1215, 375));
+  auto* ok = PlainButton(this, "OKButton", "OK - start test", Twips(7725, 3615, 1215, 375));
+  auto* cancel = PlainButton(this, "CancelButton", "Cancel", Twips(7725, 4095, 1215, 375));
   auto* frame = new QGroupBox(QStringLiteral("Number of changes"), this);
   frame->setObjectName(QStringLiteral("Frame1"));
   frame->setGeometry(Twips(7095, 270, 2445, 1710));
@@ -99,21 +90,11 @@ Tester::Tester(HueTestState& state, QWidget* parent) : QDialog(parent), state_(s
   textPause_->setGeometry(Twips(6120, 3150, 630, 375));
   textPause_->raise();  // over the bottom right of the pause note
 
-  QWidget* order[] = {ok, cancel, option1_, option2_, option3_, textResult_, textEmail_, textPause_};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  ChainTabOrder({ok, cancel, option1_, option2_, option3_, textResult_, textEmail_, textPause_});
   connect(ok, &QPushButton::clicked, this, &Tester::OKButton_Click);
   connect(cancel, &QPushButton::clicked, this, &Tester::CancelButton_Click);
   Form_Load();
   ok->setFocus(Qt::OtherFocusReason);
-}
-
-void Tester::keyPressEvent(QKeyEvent* event) {
-  // Only the buttons and the close box end the dialog.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 void Tester::Form_Load() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
+
+#include "dialogs/DialogLayout.h"
 
 #include "huetest/HueTestState.h"
 
@@ -16,7 +17,7 @@ inline constexpr const char* kTesterEmail = "tintwatch@example.org";
 std::string TesterInstructions();
 
 // "Hue Check Test": the set-up of a run and, after one, its result.
-class Tester : public QDialog {
+class Tester : public ButtonOnlyDialog {
   Q_OBJECT
 
  public:
@@ -25,9 +26,6 @@ class Tester : public QDialog {
   void Form_Load();
   void OKButton_Click();
   void CancelButton_Click();
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   HueTestState& state_;

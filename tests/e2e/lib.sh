@@ -133,3 +133,21 @@ menu_shown() {
   for w in $(program_windows); do override_redirect "$w" && return 0; done
   return 1
 }
+
+# A folder with the given settings line, the clock started in it and shown.
+# Sets `folder`.
+start_with_settings() {  # LINE [FAKETIME]
+  folder=$work/home
+  mkdir -p "$folder"
+  write_settings "$folder" "$1"
+  start_clock "$folder" "${2:-2026-12-07 15:47:33}"
+  wait_until 10 has_clock_window || fail "no clock"
+}
+
+# Exit from the menu (its last item), the program's end, and the file it wrote.
+exit_and_expect_file() {  # LINE [X Y of the right-click]
+  open_menu "$(clock_window)" "${2:-55}" "${3:-20}"
+  xdotool key Up Return
+  wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
+  file_is "$folder/Tintwatch.txt" "$1"$'\r\n' || fail "settings file: $(od -c "$folder/Tintwatch.txt")"
+}

@@ -4,11 +4,7 @@
 # their effect on the face and on the file written by Exit.
 . "$(dirname "$0")/lib.sh"
 start_desktop
-folder=$work/home
-mkdir -p "$folder"
-write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
-start_clock "$folder"
-wait_until 10 has_clock_window || fail "no clock"
+start_with_settings " 1500  1500  0  1  100  100  100  100  0  0  1 "
 
 open_menu "$(clock_window)"
 xdotool key Down Down Down Down Down Return  # Clock Options ...
@@ -46,9 +42,5 @@ xdotool key Up Up Right Return
 wait_until 5 has_window_named "About Tint Watch" || fail "no About box the second time"
 
 # Exit closes the About box too and writes the new settings.
-open_menu "$(clock_window)" 15 55
-xdotool key Up Return
-wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
-file_is "$folder/Tintwatch.txt" " 1500  1500  1  1  60  30  100  100  0  0  1 "$'\r\n' ||
-  fail "settings file: $(od -c "$folder/Tintwatch.txt")"
+exit_and_expect_file " 1500  1500  1  1  60  30  100  100  0  0  1 " 15 55
 echo "dialogs: passed"

@@ -3,11 +3,7 @@
 # new place; minus and plus halve and double it, the keypad's keys do not.
 . "$(dirname "$0")/lib.sh"
 start_desktop
-folder=$work/home
-mkdir -p "$folder"
-write_settings "$folder" " 1500  1200  0  1  100  100  100  100  0  0  1 "
-start_clock "$folder"
-wait_until 10 has_clock_window || fail "no clock"
+start_with_settings " 1500  1200  0  1  100  100  100  100  0  0  1 "
 w=$(clock_window)
 at() { [ "$(geometry "$(clock_window)")" = "$1" ]; }
 wait_until 5 at "100 80 110 110" || fail "not at the saved place: $(geometry "$w")"
@@ -37,9 +33,5 @@ at "$x $y 112 112" || fail "keypad keys resized the clock: $(geometry "$(clock_w
 # The face follows the size: the hour disc at the new centre.
 expect_pixel $((x + 53)) $((y + 53)) 80ff00 "hour disc after resizing"
 
-open_menu "$(clock_window)" 55 15
-xdotool key Up Return
-wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
-file_is "$folder/Tintwatch.txt" " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "$'\r\n' ||
-  fail "settings file: $(od -c "$folder/Tintwatch.txt")"
+exit_and_expect_file " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 " 55 15
 echo "drag and resize: passed"

@@ -30,9 +30,5 @@ expect_pixel $((x + 2)) $((y + 2)) ffffff "white corner"
 expect_pixel $((x + 108)) $((y + 108)) ffffff "white corner"
 
 # Exit from the menu: the last item, reached with Up.
-open_menu "$w"
-xdotool key Up Return
-wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
-file_is "$folder/Tintwatch.txt" " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "$'\r\n' ||
-  fail "settings file: $(od -c "$folder/Tintwatch.txt")"
+exit_and_expect_file " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "
 echo "first start: passed"

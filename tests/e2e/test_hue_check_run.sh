@@ -4,12 +4,8 @@
 # box, and the face shows the painted sectors; Cancel brings the clock back.
 . "$(dirname "$0")/lib.sh"
 start_desktop
-folder=$work/home
-mkdir -p "$folder"
-write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
 trace=${TRACE_STEPS:-$work/steps.txt}
-CLOCK_ENV="TINTWATCH_TRACE_STEPS=$trace" start_clock "$folder"
-wait_until 10 has_clock_window || fail "no clock"
+CLOCK_ENV="TINTWATCH_TRACE_STEPS=$trace" start_with_settings " 1500  1500  0  1  100  100  100  100  0  0  1 "
 
 open_menu "$(clock_window)"
 xdotool key Up Up Up Return  # A Hue Check Test

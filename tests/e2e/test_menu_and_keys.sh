@@ -3,12 +3,8 @@
 # S stops and restarts the ticking; Expert Mode takes the rim away.
 . "$(dirname "$0")/lib.sh"
 start_desktop
-folder=$work/home
-mkdir -p "$folder"
-write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
 # A running clock from 15:47:33 on.
-start_clock "$folder" "@2026-12-07 15:47:33"
-wait_until 10 has_clock_window || fail "no clock"
+start_with_settings " 1500  1500  0  1  100  100  100  100  0  0  1 " "@2026-12-07 15:47:33"
 w=$(clock_window)
 
 xdotool mousemove --window "$w" 55 20 click 2

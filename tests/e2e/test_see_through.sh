@@ -4,11 +4,7 @@
 # with the white background off starts see-through.
 . "$(dirname "$0")/lib.sh"
 start_desktop
-folder=$work/home
-mkdir -p "$folder"
-write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
-start_clock "$folder"
-wait_until 10 has_clock_window || fail "no clock"
+start_with_settings " 1500  1500  0  1  100  100  100  100  0  0  1 "
 w=$(clock_window)
 expect_pixel 102 102 ffffff "opaque corner"
 
