@@ -19,7 +19,6 @@ ClockWindow::ClockWindow(WindowPort& port, Surface& surface, IntervalTimer& time
     : port_(port),
       surface_(surface),
       timer1_(timer1),
-      timer2_(timer2),
       random_(random),
       test_(test),
       settingsFile_(std::move(settingsFile)),

@@ -117,7 +117,6 @@ class ClockWindow : private HueTestPort {
   WindowPort& port_;
   Surface& surface_;
   IntervalTimer& timer1_;
-  IntervalTimer& timer2_;
   RandomSource& random_;
   HueTestState& test_;
   std::filesystem::path settingsFile_;
