@@ -200,6 +200,27 @@ TEST_F(Form1Test, UncoveredWindowRepaintsFromTheKeptPicture) {
   EXPECT_EQ(Picture()->grab().toImage().pixel(52, 12), qRgb(255, 0, 4));
 }
 
+TEST_F(Form1Test, PauseBoxTextTitleAndButton) {
+  Form1& form = Start();
+  QString title, text;
+  int buttons = 0;
+  QMessageBox::Icon icon = QMessageBox::Critical;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    buttons = static_cast<int>(box->buttons().size());
+    icon = box->icon();
+    box->accept();
+  });
+  form.ShowPauseBox();
+  EXPECT_EQ(title, QStringLiteral("Tintwatch"));
+  EXPECT_EQ(text, QStringLiteral("Press okay to continue and then the colour will change in 1-2 secs"));
+  EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
 TEST_F(Form1Test, ExitSavesAndCloses) {
   Form1& form = Start();
   form.move(40, 60);

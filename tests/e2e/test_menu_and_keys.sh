@@ -23,9 +23,17 @@ expect_pixel 151 112 ffffff "rim in expert mode"
 # S stops the clock: the second ring keeps its colour for well over a second.
 focus_clock "$(clock_window)" 55 20
 xdotool key s
-screenshot
-before=$(pixel 155 185)
-sleep 2.5
+# The key may still be on its way when xdotool returns: the clock counts as
+# stopped once the second ring keeps its colour for longer than a tick.
+still() {
+  screenshot
+  before=$(pixel 155 185)
+  sleep 1.3
+  screenshot
+  [ "$(pixel 155 185)" = "$before" ]
+}
+wait_until 5 still || fail "the clock kept ticking after S"
+sleep 2  # and it stays so
 screenshot
 [ "$(pixel 155 185)" = "$before" ] || fail "the clock ticked after S"
 xdotool key s
