@@ -14,8 +14,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
+#include <QFile>
 #include <QWindow>
-#include <cstdio>
 
 #include "app/LayeredWindows.h"
 
@@ -170,9 +170,9 @@ void Form1::TraceStep() {
   // gets, for each step, the interval drawn and the one that passed (ms).
   static const QByteArray file = qgetenv("TINTWATCH_TRACE_STEPS");
   if (file.isEmpty()) return;
-  if (FILE* out = std::fopen(file.constData(), "a")) {
-    std::fprintf(out, "%d %.3f\n", timer2_.Interval(), timer2_.SinceStart());
-    std::fclose(out);
+  QFile out(QString::fromLocal8Bit(file));
+  if (out.open(QIODevice::Append | QIODevice::Text)) {
+    out.write(QByteArray::number(timer2_.Interval()) + ' ' + QByteArray::number(timer2_.SinceStart(), 'f', 3) + '\n');
   }
 }
 

@@ -151,3 +151,12 @@ exit_and_expect_file() {  # LINE [X Y of the right-click]
   wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end after Exit"
   file_is "$folder/Tintwatch.txt" "$1"$'\r\n' || fail "settings file: $(od -c "$folder/Tintwatch.txt")"
 }
+
+# Waits until window W stands at "X Y WIDTH HEIGHT" (a new window may still be
+# on its way to its place), then makes it the active window.
+expect_placed() {  # W "X Y WIDTH HEIGHT" WHAT
+  local w=$1
+  placed() { [ "$(geometry "$w")" = "$1" ]; }
+  wait_until 5 placed "$2" || fail "$3 geometry $(geometry "$w"), expected $2"
+  xdotool windowactivate --sync "$w" 2>/dev/null || true
+}

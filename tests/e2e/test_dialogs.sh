@@ -10,8 +10,7 @@ open_menu "$(clock_window)"
 xdotool key Down Down Down Down Down Return  # Clock Options ...
 wait_until 5 has_window_named "Clock Options" || fail "no Clock Options dialog"
 d=$(window_named "Clock Options")
-[ "$(geometry "$d")" = "184 250 402 327" ] || fail "Clock Options geometry $(geometry "$d")"
-wait_until 5 focused "$d" || xdotool windowactivate --sync "$d"
+expect_placed "$d" "184 250 402 327" "Clock Options"
 # OK has the focus: Tab to Cancel, to the Hue option; Down picks RGB; Tab to
 # the tick rate, Tab to the saturation boxes.
 xdotool key --delay 80 Tab Tab Down Tab Tab
@@ -31,7 +30,7 @@ open_menu "$(clock_window)"
 xdotool key Up Up Right Return  # Help > About
 wait_until 5 has_window_named "About Tint Watch" || fail "no About box"
 a=$(window_named "About Tint Watch")
-[ "$(geometry "$a")" = "156 129 267 484" ] || fail "About geometry $(geometry "$a")"
+expect_placed "$a" "156 129 267 484" "About"
 expect_pixel 160 135 ffffc0 "light-yellow About box"
 xdotool windowactivate --sync "$a" key Escape
 wait_until 5 bash -c "! xdotool search --onlyvisible --name '^About Tint Watch\$' | grep -q ." ||

@@ -11,7 +11,7 @@ open_menu "$(clock_window)"
 xdotool key Up Up Up Return  # A Hue Check Test
 wait_until 5 has_window_named "Hue Check Test" || fail "no Hue Check Test dialog"
 t=$(window_named "Hue Check Test")
-[ "$(geometry "$t")" = "184 250 664 376" ] || fail "Hue Check Test geometry $(geometry "$t")"
+expect_placed "$t" "184 250 664 376" "Hue Check Test"
 xdotool mousemove --window "$t" 555 253 click 1  # OK - start test
 wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Hue Check Test\$' | grep -q ." ||
   fail "OK did not close the set-up dialog"
@@ -20,6 +20,7 @@ wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Hue Check Test\$' 
 expect_pixel 120 153 ff0000 "the first test colour"
 wait_until 60 has_window_named "Hue Check Test" || fail "no result dialog"
 r=$(window_named "Hue Check Test")
+expect_placed "$r" "184 250 664 376" "result dialog"
 expected="These are the 12 changes of colour you missed, when it changed to  30  60  90  120  150  180  210  240  270  300  330  360 "
 xdotool mousemove --window "$r" 100 265 click 1
 xdotool key ctrl+a ctrl+c
