@@ -104,10 +104,7 @@ class ClockWindow : private HueTestPort {
   std::int16_t ClockSize() const { return face_.ClockSize; }
   std::int16_t FaceType() const { return face_.FaceType; }
 
-  ClockFace& Face() { return face_; }
   HueTestRun& Run() { return run_; }
-  HueTestState& Test() { return test_; }
-  LabColour& Lab() { return lab_; }
 
  private:
   void ShowPauseBox() override { port_.ShowPauseBox(); }

@@ -57,7 +57,6 @@ class Form1 : public QWidget, public WindowPort {
   QMenu* PopupMenu();
   QDialog* Tester() const { return tester_; }
   QDialog* About() const { return about_; }
-  bool Moving() const { return moving_ != Move::None; }
 
   // WindowPort
   void ShowWelcome() override;
