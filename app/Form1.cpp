@@ -226,11 +226,21 @@ void Form1::Resize(double width, double height) {
 }
 
 void Form1::showEvent(QShowEvent* event) {
-  if (!followingScreens_ && windowHandle()) {
-    followingScreens_ = true;
-    connect(windowHandle(), &QWindow::screenChanged, this, &Form1::FollowScreenScale);
+  if (QWindow* handle = windowHandle(); handle && handle != watchedWindow_) {
+    // Changing a window flag can give the widget a new native window.
+    watchedWindow_ = handle;
+    connect(handle, &QWindow::screenChanged, this, &Form1::FollowScreenScale);
+    handle->installEventFilter(this);
   }
   QWidget::showEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  // Ticks go straight to the screen, past the toolkit's copy of the window;
+  // an exposed window must be painted afresh from the picture, not from
+  // that copy, which may hold an older face.
+  if (event->type() == QEvent::Expose && watched == watchedWindow_) picture_->update();
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form1::FollowScreenScale() {

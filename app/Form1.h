@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QWindow>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -87,6 +88,7 @@ class Form1 : public QWidget, public WindowPort {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   enum class Move { None, System, ByHand };
@@ -113,7 +115,7 @@ class Form1 : public QWidget, public WindowPort {
   QPointer<QDialog> about_;
   bool presentPending_ = false;
   bool ticking_ = false;
-  bool followingScreens_ = false;
+  QPointer<QWindow> watchedWindow_;
   Move moving_ = Move::None;
   QPoint grabOffset_;
   QTimer moveWatch_;

@@ -26,6 +26,8 @@ wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Clock Options\$' |
 expect_pixel 103 115 bdff7a "hour bar of the RGB face"
 expect_pixel 120 153 00ff00 "green disc of the hour column"
 
+screenshot
+covered=$(pixel 200 190)  # part of the face the About box will cover
 open_menu "$(clock_window)"
 xdotool key Up Up Right Return  # Help > About
 wait_until 5 has_window_named "About Tint Watch" || fail "no About box"
@@ -35,6 +37,7 @@ expect_pixel 160 135 ffffc0 "light-yellow About box"
 xdotool windowactivate --sync "$a" key Escape
 wait_until 5 bash -c "! xdotool search --onlyvisible --name '^About Tint Watch\$' | grep -q ." ||
   fail "Escape did not close the About box"
+expect_pixel 200 190 "$covered" "the face where the About box was"
 # (Clicks go to the left part of the clock, which the About box does not cover.)
 open_menu "$(clock_window)" 15 55
 xdotool key Up Up Right Return
