@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "app/ClockSettings.h"
-#include "colour/Rounding.h"
+#include "colour/WholeNumber.h"
 
 namespace tintwatch {
 
@@ -41,38 +41,6 @@ class ValueReader {
   std::string_view text_;
   std::size_t pos_ = 0;
 };
-
-// A decimal number (sign, digits, optional fraction and exponent) and nothing
-// else; anything else is not a number and takes the failure path.
-std::optional<double> ParseNumber(std::string_view token) {
-  if (token.empty()) return std::nullopt;
-  std::size_t skip = 0;
-  bool negative = false;
-  if (token[0] == '+' || token[0] == '-') {
-    negative = token[0] == '-';
-    skip = 1;
-  }
-  const std::string_view body = token.substr(skip);
-  if (body.empty() || body[0] == '+' || body[0] == '-') return std::nullopt;
-  double value = 0;
-  const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                            std::chars_format::general);
-  if (error != std::errc() || end != body.data() + body.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return negative ? -value : value;
-}
-
-template <typename Int>
-std::optional<Int> ParseWhole(std::string_view token) {
-  const std::optional<double> number = ParseNumber(token);
-  if (!number) return std::nullopt;
-  const double rounded = RoundHalfEven(*number);
-  if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<Int>(rounded);
-}
 
 void AppendNumber(std::string& line, bool negative, std::string_view digits) {
   line += negative ? '-' : ' ';
@@ -115,12 +83,12 @@ std::optional<SettingsFileExtras> ReadSettings(std::string_view content, ClockSe
     if (index <= 2) {
       // The position is read 32-bit wide so that a window on a second
       // monitor does not make every later start lose its settings.
-      const std::optional<std::int32_t> value = ParseWhole<std::int32_t>(*token);
+      const std::optional<std::int32_t> value = ReadWholeNumber<std::int32_t>(*token);
       if (!value) return std::nullopt;
       (index == 1 ? extras.Left : extras.Top) = *value;
       continue;
     }
-    const std::optional<std::int16_t> value = ParseWhole<std::int16_t>(*token);
+    const std::optional<std::int16_t> value = ReadWholeNumber<std::int16_t>(*token);
     if (!value) return std::nullopt;
     switch (index) {
       case 3: settings.ClockType = *value; break;

@@ -1,10 +1,9 @@
 #include "dialogs/DialogValues.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
-#include "colour/Rounding.h"
+#include "colour/WholeNumber.h"
 
 namespace tintwatch {
 
@@ -25,20 +24,7 @@ std::int16_t LevelFrom(const std::string& text, std::int16_t old) { return Level
 std::optional<std::int16_t> DialogNumber(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-  const double rounded = RoundHalfEven(negative ? -value : value);
-  if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int16_t>(rounded);
+  return ReadWholeNumber<std::int16_t>(text);
 }
 
 OptionsForm FillOptions(const ClockSettings& settings) {
