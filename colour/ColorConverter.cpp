@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "colour/HueSector.h"
 #include "colour/Rounding.h"
 
 namespace tintwatch {
@@ -119,24 +120,18 @@ PackedRGB ColorConverter::HSBToRGB(PackedHSB HSBValue) const {
 PackedHSB ColorConverter::RGBToHSB(PackedRGB RGBValue) const {
   std::int32_t R = 0, G = 0, B = 0;
   SplitRGB(RGBValue, R, G, B);
-  const std::int32_t max = R > G ? (R > B ? R : B) : (G > B ? G : B);
-  const std::int32_t min = R < G ? (R < B ? R : B) : (G < B ? G : B);
-  const std::int32_t delta = max - min;
+  const ChannelRange range = RangeOf(R, G, B);
+  const std::int32_t max = range.max;
+  const std::int32_t delta = range.delta();
   const std::int32_t brightness = RoundToInt32(static_cast<double>(max * 100) / 255.0);
   std::int32_t hue = 0;
   std::int32_t saturation = 0;
   if (max > 0) {
     saturation = RoundToInt32(static_cast<double>(delta) / max * 100.0);
     if (delta > 0) {
-      double x = 0;
-      if (max == R) {
-        x = static_cast<double>(G - B) / delta;
-      } else if (max == G) {
-        x = static_cast<double>(B - R) / delta + 2.0;
-      } else {
-        x = static_cast<double>(R - G) / delta + 4.0;
-      }
-      hue = RoundToInt32(static_cast<double>(Single(x)) * 60.0);
+      // Held as a float: its rounding decides ties such as (200, 81, 80).
+      const float x = Single(HueSector(R, G, B, range));
+      hue = RoundToInt32(static_cast<double>(x) * 60.0);
       if (hue < 0) hue += 360;
     }
   }

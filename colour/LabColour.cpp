@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "colour/HueSector.h"
 #include "colour/Rounding.h"
 
 namespace tintwatch {
@@ -68,22 +69,13 @@ RGBBytes XYZToRGB(const ColourTriple& xyz) {
 ColourTriple ColorToHSB(PackedRGB colour) {
   int R = 0, G = 0, B = 0;
   TranslatedBytes(colour, R, G, B);
-  const int max = R > G ? (R > B ? R : B) : (G > B ? G : B);
-  const int min = R < G ? (R < B ? R : B) : (G < B ? G : B);
-  const int delta = max - min;
+  const ChannelRange range = RangeOf(R, G, B);
   ColourTriple hsb;
-  hsb.third = static_cast<double>(max * 100) / 255.0;
-  if (max > 0) {
-    hsb.second = static_cast<double>(delta) / max * 100.0;
-    if (delta > 0) {
-      double x = 0;
-      if (max == R) {
-        x = static_cast<double>(G - B) / delta;
-      } else if (max == G) {
-        x = static_cast<double>(B - R) / delta + 2.0;
-      } else {
-        x = static_cast<double>(R - G) / delta + 4.0;
-      }
+  hsb.third = static_cast<double>(range.max * 100) / 255.0;
+  if (range.max > 0) {
+    hsb.second = static_cast<double>(range.delta()) / range.max * 100.0;
+    if (range.delta() > 0) {
+      const double x = HueSector(R, G, B, range);
       hsb.first = x * 60.0;
       if (hsb.first < 0) hsb.first += 360.0;
     }
