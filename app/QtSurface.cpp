@@ -3,6 +3,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tintwatch {
 
@@ -92,33 +93,45 @@ void QtSurface::Clear() {
 // cheaper than a painter, and the same pixels an aliased painter would set
 // for a shape outlined in its own fill colour (half a pixel of outline
 // around the geometry).
+namespace {
+
+// The pixels, within 0..limit - 1, whose centres lie from `low` to `high`.
+std::pair<int, int> PixelSpan(double low, double high, int limit) {
+  return {std::max(0, static_cast<int>(std::ceil(low - 0.5))),
+          std::min(limit - 1, static_cast<int>(std::floor(high - 0.5)))};
+}
+
+}  // namespace
+
 void QtSurface::FillDisc(double cx, double cy, double radius, QRgb colour) {
   const double reach = radius + 0.5 * image_.devicePixelRatio();
-  const int top = std::max(0, static_cast<int>(std::ceil(cy - reach - 0.5)));
-  const int bottom = std::min(image_.height() - 1, static_cast<int>(std::floor(cy + reach - 0.5)));
+  const auto [top, bottom] = PixelSpan(cy - reach, cy + reach, image_.height());
   for (int y = top; y <= bottom; ++y) {
     const double dy = y + 0.5 - cy;
     const double half = std::sqrt(std::max(0.0, reach * reach - dy * dy));
-    const int left = std::max(0, static_cast<int>(std::ceil(cx - half - 0.5)));
-    const int right = std::min(image_.width() - 1, static_cast<int>(std::floor(cx + half - 0.5)));
+    const auto [left, right] = PixelSpan(cx - half, cx + half, image_.width());
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(line + std::max(left, 0), line + right + 1, colour);
+    if (left <= right) std::fill(line + left, line + right + 1, colour);
   }
   Changed(QRectF(cx - reach, cy - reach, 2 * reach, 2 * reach));
 }
 
 void QtSurface::FillRect(const QRectF& deviceRect, QRgb colour) {
   const double half = 0.5 * image_.devicePixelRatio();
-  const int top = std::max(0, static_cast<int>(std::ceil(deviceRect.top() - half - 0.5)));
-  const int bottom = std::min(image_.height() - 1, static_cast<int>(std::floor(deviceRect.bottom() + half - 0.5)));
-  const int left = std::max(0, static_cast<int>(std::ceil(deviceRect.left() - half - 0.5)));
-  const int right = std::min(image_.width() - 1, static_cast<int>(std::floor(deviceRect.right() + half - 0.5)));
+  const auto [top, bottom] = PixelSpan(deviceRect.top() - half, deviceRect.bottom() + half, image_.height());
+  const auto [left, right] = PixelSpan(deviceRect.left() - half, deviceRect.right() + half, image_.width());
   if (left > right) return;
   for (int y = top; y <= bottom; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
     std::fill(line + left, line + right + 1, colour);
   }
   Changed(deviceRect.adjusted(-half, -half, half, half));
+}
+
+void QtSurface::ChangedAround(float cx, float cy, float radius) {
+  const double scale = Scale();
+  const double reach = (radius + kPenWidth) * scale;
+  Changed(QRectF(cx * scale - reach, cy * scale - reach, 2 * reach, 2 * reach));
 }
 
 void QtSurface::Disc(float cx, float cy, float radius, PackedRGB outline) {
@@ -132,8 +145,7 @@ void QtSurface::Disc(float cx, float cy, float radius, PackedRGB outline) {
   QPainter& painter = Painter();
   ShapeStyle(painter, outline);
   painter.drawEllipse(QPointF(cx, cy), radius, radius);
-  const double reach = (radius + kPenWidth) * Scale();
-  Changed(QRectF(cx * Scale() - reach, cy * Scale() - reach, 2 * reach, 2 * reach));
+  ChangedAround(cx, cy, radius);
 }
 
 void QtSurface::Pie(float cx, float cy, float radius, float startDeg, float endDeg, PackedRGB outline) {
@@ -145,8 +157,7 @@ void QtSurface::Pie(float cx, float cy, float radius, float startDeg, float endD
   // Qt's angles are in sixteenths of a degree, counter-clockwise from 3 o'clock.
   painter.drawPie(QRectF(cx - radius, cy - radius, 2.0 * radius, 2.0 * radius),
                   static_cast<int>(std::lround(startDeg * 16.0)), static_cast<int>(std::lround(span * 16.0)));
-  const double reach = (radius + kPenWidth) * Scale();
-  Changed(QRectF(cx * Scale() - reach, cy * Scale() - reach, 2 * reach, 2 * reach));
+  ChangedAround(cx, cy, radius);
 }
 
 void QtSurface::Line(float x1, float y1, float x2, float y2) {

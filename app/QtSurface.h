@@ -46,6 +46,8 @@ class QtSurface : public Surface {
   void Flush();
   void ShapeStyle(QPainter& painter, PackedRGB outline);
   void Changed(const QRectF& deviceRect);
+  // A painted round shape (twips) and its outline.
+  void ChangedAround(float cx, float cy, float radius);
   void FillDisc(double cx, double cy, double radius, QRgb colour);
   void FillRect(const QRectF& deviceRect, QRgb colour);
   double Scale() const { return image_.devicePixelRatio() / kTwipsPerPixel; }
