@@ -47,13 +47,10 @@ void ClockWindow::Form_Load() {
   if (!WhiteBackground) port_.MakeTransparent();
   mOnTop_Click();
   face_.ClockSize = kStartClockSize;
-  ResizeSurfaces(kStartSize, 2 * face_.ClockSize + 50);
+  port_.Resize(kStartSize, 2 * face_.ClockSize + 50);
   timer1_.SetInterval(1000);
-  timer1_.SetEnabled(true);
   Redraw();
 }
-
-void ClockWindow::ResizeSurfaces(double width, double height) { port_.Resize(width, height); }
 
 void ClockWindow::Timer1_Timer() {
   if (test_.TestActive) {
@@ -124,13 +121,13 @@ void ClockWindow::mexpert_Click() {
 void ClockWindow::mbigger_Click() {
   if (face_.ClockSize >= kLargestClockSize) return;  // ignored: it would not fit
   face_.ClockSize = static_cast<std::int16_t>(2 * face_.ClockSize);
-  ResizeSurfaces(2 * port_.Width(), 2 * port_.Height());
+  port_.Resize(2 * port_.Width(), 2 * port_.Height());
   Redraw();
 }
 
 void ClockWindow::msmaller_Click() {
   face_.ClockSize = RoundToInt16(face_.ClockSize / 2.0);
-  ResizeSurfaces(port_.Width() / 2, port_.Height() / 2);
+  port_.Resize(port_.Width() / 2, port_.Height() / 2);
   Redraw();
 }
 

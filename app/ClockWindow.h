@@ -109,7 +109,6 @@ class ClockWindow : private HueTestPort {
  private:
   void ShowPauseBox() override { port_.ShowPauseBox(); }
   void ShowResultDialog() override { port_.ShowTester(true); }
-  void ResizeSurfaces(double width, double height);
 
   WindowPort& port_;
   Surface& surface_;

@@ -13,8 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QUrl>
 #include <QFile>
+#include <QUrl>
 #include <QWindow>
 
 #include "app/LayeredWindows.h"
