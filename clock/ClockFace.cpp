@@ -90,18 +90,28 @@ void ClockFace::DrawRim() {
 
 void ClockFace::DrawRimRing(std::int16_t radius, std::int16_t step) {
   if (step <= 0) return;
-  const float centre = ClockSize;
   // Both loops include 360: its segment (shown as 359) lands over position 0's.
-  for (int i = 0; i <= 360; i += step) {
-    const int d = 450 - i;
-    int s = step == 6 ? d % 360 : static_cast<int>(RoundHalfEven(d - step / 2.0)) % 360;
-    const int e = (s + step) % 360;
-    if (s == 0) s = 358;
-    const PackedRGB colour = WheelColour(static_cast<std::int16_t>(i));
-    surface_.SetFillSolid(true);
-    surface_.SetFillColour(colour);
-    surface_.Pie(centre, centre, radius, static_cast<float>(s), static_cast<float>(e), colour);
-  }
+  for (int i = 0; i <= 360; i += step) DrawWheelSegment(radius, static_cast<std::int16_t>(i), step);
+  DrawSpokes(radius, step);
+}
+
+void ClockFace::DrawWheelSegment(std::int16_t radius, std::int16_t position, std::int16_t step) {
+  const int d = 450 - position;
+  // A step of 6 starts the segment at the position's own direction; wider
+  // steps centre it there.
+  int s = step == 6 ? d % 360 : static_cast<int>(RoundHalfEven(d - step / 2.0)) % 360;
+  const int e = (s + step) % 360;
+  if (s == 0) s = 358;
+  const PackedRGB colour = WheelColour(position);
+  const float centre = ClockSize;
+  surface_.SetFillSolid(true);
+  surface_.SetFillColour(colour);
+  surface_.Pie(centre, centre, radius, static_cast<float>(s), static_cast<float>(e), colour);
+}
+
+void ClockFace::DrawSpokes(std::int16_t radius, std::int16_t step) {
+  if (step <= 0) return;
+  const float centre = ClockSize;
   surface_.SetForeColour(0);
   for (int i = 0; i <= 360; i += step) {
     const double d = (450 - i) * kRadiansPerDegree;

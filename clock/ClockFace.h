@@ -32,6 +32,10 @@ class ClockFace {
   // or for the bar faces.
   void DrawRim();
   void DrawRimRing(std::int16_t radius, std::int16_t step);
+  // The pie segment of one wheel position in its colour, and black spokes
+  // at every step from 0 to 360: the rim's parts, shared with the hue test.
+  void DrawWheelSegment(std::int16_t radius, std::int16_t position, std::int16_t step);
+  void DrawSpokes(std::int16_t radius, std::int16_t step);
   void DrawLabBars(std::int32_t ColumnLeft);
 
   std::int16_t ClockSize = 800;

@@ -1,10 +1,7 @@
 #include "huetest/HueTestRun.h"
 
-#include <cmath>
 #include <limits>
 #include <string>
-
-#include "colour/Rounding.h"
 
 namespace tintwatch {
 
@@ -77,17 +74,7 @@ void HueTestRun::Picture1_KeyDown() {
 }
 
 void HueTestRun::DrawHueSector(std::int16_t step) {
-  const int hueStep = state_.HueStep;
-  const int hue = hueStep * step;
-  int start = hueStep == 6 ? (450 - hue) % 360
-                           : static_cast<int>(RoundHalfEven(450 - hue - hueStep / 2.0)) % 360;
-  const int end = (hueStep + start) % 360;
-  if (start == 0) start = 358;
-  const PackedRGB colour = face_.WheelColour(static_cast<std::int16_t>(hue));
-  surface_.SetFillSolid(true);
-  surface_.SetFillColour(colour);
-  const auto size = static_cast<float>(face_.ClockSize);
-  surface_.Pie(size, size, size, static_cast<float>(start), static_cast<float>(end), colour);
+  face_.DrawWheelSegment(face_.ClockSize, static_cast<std::int16_t>(state_.HueStep * step), state_.HueStep);
 }
 
 void HueTestRun::FinishHueTest() {
@@ -103,14 +90,7 @@ void HueTestRun::FinishHueTest() {
     }
   }
   if (missed != 0) {
-    const double size = face_.ClockSize;
-    const int step = state_.HueStep > 0 ? state_.HueStep : 360;
-    for (int a = 0; a <= 360; a += step) {
-      const double t = (450 - a) * kRadiansPerDegree;
-      surface_.SetForeColour(0);
-      surface_.Line(static_cast<float>(size), static_cast<float>(size), static_cast<float>(size + size * std::cos(t)),
-                    static_cast<float>(size - size * std::sin(t)));
-    }
+    face_.DrawSpokes(face_.ClockSize, state_.HueStep > 0 ? state_.HueStep : 360);
     std::string doubles;
     for (int k = 1; k <= StepIndex - 1; ++k) {
       if (KeyCounts[k] > 1) doubles += Listed(k * state_.HueStep);
