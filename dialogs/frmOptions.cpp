@@ -1,9 +1,7 @@
 #include "dialogs/frmOptions.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,15 +66,8 @@ frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : ButtonOnlyDia
   smooth_ = Make<QCheckBox>(this, "OptionSmooth", "Smooth running (means the Hr && Mins will not jump)", 1080, 2595,
                             4305, 285);
 
-  // Nothing selected is a state of its own (a clock type 3 from the file),
-  // so the groups are exclusive without forcing a choice on opening.
-  for (auto* frame : {typeFrame, rateFrame}) {
-    auto* group = new QButtonGroup(frame);
-    for (auto* button : frame->findChildren<QRadioButton*>()) {
-      button->setAutoExclusive(false);
-      group->addButton(button);
-    }
-  }
+  // The option buttons of each frame form one exclusive group by sharing
+  // it; with none checked (a clock type 3 from the file) none is selected.
   ChainTabOrder({ok, cancel, optionHue_, optionRgb_, optionLab_, option5_, option2_, option1_, satMax_, satMin_,
                  briMax_, briMin_, smooth_});
 
