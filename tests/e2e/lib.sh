@@ -41,14 +41,13 @@ wait_until() {
 }
 
 start_desktop() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  # The server picks a free display itself and writes its number once it is
+  # ready: no race with another test's server going away.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   pids+=($!)
-  export DISPLAY=":$n"
-  wait_until 10 xdpyinfo || fail "X server did not start"
+  wait_until 10 test -s "$work/display" || fail "X server did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(tr -d '\n' <"$work/display")"
+  wait_until 10 xdpyinfo || fail "X server does not answer"
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   pids+=($!)
   wait_until 10 window_manager_running || fail "window manager did not start: $(cat "$work/openbox.log")"
