@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QFile>
 #include <QUrl>
 #include <QWindow>
 
@@ -123,11 +122,9 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
       dialogs_(std::move(dialogs)),
       ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
       surface_(QSize(110, 110), devicePixelRatioF()),
-      timer1_([this] { Tick([this] { window_.Timer1_Timer(); }); }),
-      timer2_([this] {
-        TraceStep();
-        Tick([this] { window_.Timer2_Timer(); });
-      }),
+      timer1_([this] { Tick([this] { window_.Timer1_Timer(); }); }, QtIntervalTimer::Pace::WallClock,
+              [clock = time ? time : ownTime_.get()] { return clock->EpochMilliseconds(); }),
+      timer2_([this] { Tick([this] { window_.Timer2_Timer(); }); }),
       window_(*this, surface_, timer1_, timer2_, time ? *time : *ownTime_, random_, test, std::move(settingsFile)),
       picture_(new Picture1(*this, surface_)) {
   setObjectName(QStringLiteral("Form1"));
@@ -163,17 +160,6 @@ void Form1::Tick(const std::function<void()>& handler) {
   handler();
   ticking_ = false;
   Present();
-}
-
-void Form1::TraceStep() {
-  // For measuring the test's pace: TINTWATCH_TRACE_STEPS names a file that
-  // gets, for each step, the interval drawn and the one that passed (ms).
-  static const QByteArray file = qgetenv("TINTWATCH_TRACE_STEPS");
-  if (file.isEmpty()) return;
-  QFile out(QString::fromLocal8Bit(file));
-  if (out.open(QIODevice::Append | QIODevice::Text)) {
-    out.write(QByteArray::number(timer2_.Interval()) + ' ' + QByteArray::number(timer2_.SinceStart(), 'f', 3) + '\n');
-  }
 }
 
 void Form1::RunModal(const std::function<void()>& dialog) {

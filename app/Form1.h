@@ -94,7 +94,6 @@ class Form1 : public QWidget, public WindowPort {
   enum class Move { None, System, ByHand };
   void Present();
   void Tick(const std::function<void()>& handler);
-  void TraceStep();
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
   void EndMove();

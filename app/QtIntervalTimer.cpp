@@ -1,10 +1,19 @@
 #include "app/QtIntervalTimer.h"
 
+#include "clock/TickPhase.h"
+
 namespace tintwatch {
 
-QtIntervalTimer::QtIntervalTimer(std::function<void()> tick) {
+QtIntervalTimer::QtIntervalTimer(std::function<void()> tick, Pace pace, WallClock wallClock)
+    : pace_(pace), wallClock_(std::move(wallClock)) {
   timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timer_, &QTimer::timeout, std::move(tick));
+  timer_.setSingleShot(pace_ == Pace::WallClock);
+  QObject::connect(&timer_, &QTimer::timeout, [this, tick = std::move(tick)] {
+    // Re-armed before the handler runs, so that whatever the handler does to
+    // the timer (stop it, change the interval) has the last word.
+    if (pace_ == Pace::WallClock) Arm();
+    tick();
+  });
 }
 
 void QtIntervalTimer::SetInterval(int milliseconds) {
@@ -20,10 +29,11 @@ void QtIntervalTimer::SetEnabled(bool enabled) {
 
 void QtIntervalTimer::Restart() {
   timer_.stop();
-  if (enabled_ && interval_ > 0) {
-    timer_.start(interval_);
-    started_.start();
-  }
+  if (enabled_ && interval_ > 0) Arm();
+}
+
+void QtIntervalTimer::Arm() {
+  timer_.start(pace_ == Pace::WallClock ? DelayToNextBoundary(wallClock_(), interval_) : interval_);
 }
 
 }  // namespace tintwatch

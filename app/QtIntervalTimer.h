@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 
 #include "app/IntervalTimer.h"
@@ -10,24 +10,34 @@ namespace tintwatch {
 
 // The program's timer over QTimer: precise, restarted by every interval
 // change, silent at interval 0 or while disabled.
+//
+// A clock's timer is paced by the wall clock: each tick is aimed just past
+// the next multiple of the interval (every whole second, every fifth), so the
+// face changes as the second begins, and each tick works out its next delay
+// afresh, so neither drift nor a clock set by hand can put it out of step.
 class QtIntervalTimer : public IntervalTimer {
  public:
-  explicit QtIntervalTimer(std::function<void()> tick);
+  enum class Pace { Free, WallClock };
+  using WallClock = std::function<std::int64_t()>;  // milliseconds since the epoch
+
+  // A wall-clock pace needs the wall clock.
+  explicit QtIntervalTimer(std::function<void()> tick, Pace pace = Pace::Free, WallClock wallClock = {});
 
   void SetInterval(int milliseconds) override;
   int Interval() const override { return interval_; }
   void SetEnabled(bool enabled) override;
   bool Enabled() const override { return enabled_; }
-  // Whether a tick is on its way (for tests).
+  // Whether a tick is on its way, and in how many milliseconds (for tests).
   bool Running() const { return timer_.isActive(); }
-  // Milliseconds since the countdown last started.
-  double SinceStart() const { return started_.nsecsElapsed() / 1e6; }
+  int ArmedDelay() const { return timer_.interval(); }
 
  private:
   void Restart();
+  void Arm();
 
   QTimer timer_;
-  QElapsedTimer started_;
+  Pace pace_;
+  WallClock wallClock_;
   int interval_ = 0;
   bool enabled_ = true;
 };

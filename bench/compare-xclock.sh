@@ -5,7 +5,7 @@
 #   bash bench/compare-xclock.sh [path/to/tintwatch]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-export TINTWATCH=${1:-$top/build/tintwatch}
+export TINTWATCH=$(realpath "${1:-$top/build/tintwatch}")
 if ! command -v xclock >/dev/null; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo

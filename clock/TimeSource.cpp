@@ -1,6 +1,7 @@
 #include "clock/TimeSource.h"
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 
 namespace tintwatch {
@@ -14,6 +15,11 @@ LocalTime SystemTimeSource::Now() const {
   localtime_r(&now, &local);
 #endif
   return {local.tm_hour, local.tm_min, std::min(local.tm_sec, 59)};
+}
+
+std::int64_t SystemTimeSource::EpochMilliseconds() const {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace tintwatch

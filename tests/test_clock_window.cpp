@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/ClockWindow.h"
+#include "clock/TickPhase.h"
 #include "clock/RecordingSurface.h"
 #include "fakes.h"
 
@@ -347,6 +348,33 @@ TEST(RandomBetweenTest, UniformWholeNumbersWithinTheBounds) {
   ScriptedRandom top({0.99999994f});  // the largest float below 1
   EXPECT_EQ(RandomBetween(top, 0, 750), 750);
   EXPECT_EQ(RandomBetween(top, -5, -5), -5);
+}
+
+TEST(DelayToNextBoundaryTest, TicksLandJustAfterTheWallClocksBoundary) {
+  constexpr std::int64_t at154733 = 1796658453000;  // 2026-12-07 15:47:33.000 UTC
+  constexpr std::int64_t hour = 3'600'000;
+  struct Row {
+    const char* what;
+    std::int64_t now;
+    int interval;
+    int delay;
+  };
+  const Row rows[] = {
+      {"on the second (a frozen clock too): a whole interval, never 0", at154733, 1000, 1000},
+      {"just after the second", at154733 + 1, 1000, 999},
+      {"a free-running timer's phase", at154733 + 576, 1000, 424},
+      {"fired a little early: the coming second", at154733 - 1, 1000, 1},
+      {"every 2 s from an odd second: the even one", at154733, 2000, 1000},
+      {"every 5 s: the seconds 0, 5, 10, ...", at154733 + 400, 5000, 1600},
+      {"every 5 s, on :55", at154733 + 22'000, 5000, 5000},
+      {"clock set back an hour while waiting", at154733 - hour + 700, 1000, 300},
+      {"clock set forward a day (resume from suspend)", at154733 + 24 * hour + 999, 1000, 1},
+      {"before the epoch", -1500, 1000, 500},
+      {"no interval: no tick", at154733, 0, 0},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(DelayToNextBoundary(row.now, row.interval), row.delay) << row.what;
+  }
 }
 
 }  // namespace

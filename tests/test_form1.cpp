@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -139,6 +140,52 @@ TEST_F(Form1Test, MainKeyboardMinusAndPlusResizeKeypadOnlyRedraws) {
   EXPECT_EQ(form.size(), QSize(220, 220));
   EXPECT_EQ(form.Surface().Image().size(), QSize(220, 220));
   EXPECT_EQ(ShownAt(110, 110), qRgb(128, 255, 0));
+}
+
+TEST_F(Form1Test, ClockTicksKeepStepWithTheWallClocksSecondsTheTestsStepsDoNot) {
+  time_.milliseconds = 576;
+  Form1& form = Start();
+  EXPECT_EQ(form.Timer1().ArmedDelay(), 424);  // to 15:47:34, not a whole second on
+  // S stops the clock; S again starts it on the next boundary.
+  Key(Qt::Key_S);
+  EXPECT_FALSE(form.Timer1().Running());
+  time_.milliseconds = 998;
+  Key(Qt::Key_S);
+  EXPECT_EQ(form.Timer1().ArmedDelay(), 2);
+  time_.milliseconds = 0;
+  form.Timer1().SetEnabled(false);  // as a drag does
+  form.Timer1().SetEnabled(true);
+  EXPECT_EQ(form.Timer1().ArmedDelay(), 1000);
+  // The hue test's steps keep their own random intervals.
+  form.Timer2().SetInterval(1250);
+  EXPECT_EQ(form.Timer2().ArmedDelay(), 1250);
+  form.Timer2().SetInterval(0);
+}
+
+TEST(QtIntervalTimerTest, EachTickWorksOutItsNextDelayFromTheWallClock) {
+  std::int64_t wall = 1796658453998;  // 2 ms before a second
+  int ticks = 0;
+  QtIntervalTimer timer([&] { ++ticks; }, QtIntervalTimer::Pace::WallClock, [&] { return wall; });
+  timer.SetInterval(1000);
+  EXPECT_EQ(timer.ArmedDelay(), 2);
+  const auto waitForTick = [&](int count) {
+    QElapsedTimer waited;
+    waited.start();
+    while (ticks < count && waited.elapsed() < 10000) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return ticks >= count;
+  };
+  // A wall clock standing still: the next tick is a whole interval on, never 0.
+  wall = 1796658454000;
+  ASSERT_TRUE(waitForTick(1));
+  EXPECT_TRUE(timer.Running());
+  EXPECT_EQ(timer.ArmedDelay(), 1000);
+  // Set forward while waiting: the tick after that is back on the boundary.
+  timer.SetInterval(0);
+  wall = 1796658455999;
+  timer.SetInterval(1000);
+  wall += 3'600'000 + 300;
+  ASSERT_TRUE(waitForTick(2));
+  EXPECT_EQ(timer.ArmedDelay(), 701);
 }
 
 TEST_F(Form1Test, VirtualKeyCodes) {

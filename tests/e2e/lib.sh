@@ -62,7 +62,7 @@ window_manager_running() { xprop -root _NET_WORKAREA | grep -q '= [0-9]'; }
 start_clock() {
   local folder=$1
   local at=${2:-2026-12-07 15:47:33}
-  (cd "$folder" && export ${CLOCK_ENV:-TINTWATCH_E2E=1} && TZ=UTC FAKETIME="$at" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  (cd "$folder" && TZ=UTC FAKETIME="$at" FAKETIME_DONT_FAKE_MONOTONIC=1 \
      LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 QT_QPA_PLATFORM=xcb \
      exec "$TINTWATCH" >"$work/clock.log" 2>&1) &
   clock_pid=$!
