@@ -16,7 +16,11 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "app/ButtonState.h"
+#include "app/DirectPresent.h"
 #include "app/LayeredWindows.h"
+#include "app/Screens.h"
+#include "app/TaskbarEntry.h"
 
 namespace tintwatch {
 
@@ -194,11 +198,8 @@ void Form1::ShowWelcome() {
 }
 
 bool Form1::OnSomeScreen(double left, double top, double width, double height) const {
-  const QRect place(ToPixels(left), ToPixels(top), std::max(1, ToPixels(width)), std::max(1, ToPixels(height)));
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->geometry().intersects(place)) return true;
-  }
-  return false;
+  const PlaceRect place{ToPixels(left), ToPixels(top), std::max(1, ToPixels(width)), std::max(1, ToPixels(height))};
+  return ScreenOf(place, ScreenRects(false)) >= 0;
 }
 
 void Form1::MoveTo(double left, double top) { move(ToPixels(left), ToPixels(top)); }

@@ -1,6 +1,18 @@
 #include "dialogs/DialogLayout.h"
 
+#include <QAbstractButton>
+#include <QFontMetricsF>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <cmath>
+
+#include "app/Screens.h"
+#include "dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 
@@ -10,6 +22,7 @@ void FixDialogFrame(QWidget* dialog, int left, int top, int width, int height) {
   dialog->setFixedSize(client.size());
   // The geometry of a window is its client area; the frame goes around it.
   dialog->setGeometry(client);
+  KeepOnScreen(dialog);
 #ifndef Q_OS_WIN
   // The layouts were made for the narrow 8-point dialog font of Windows; the
   // wide sans serif of many Linux desktops would cut texts off at their box,
@@ -19,6 +32,121 @@ void FixDialogFrame(QWidget* dialog, int left, int top, int width, int height) {
   font.setPointSizeF(8);
   dialog->setFont(font);
 #endif
+}
+
+namespace {
+
+int Ceil(qreal value) { return static_cast<int>(std::ceil(value)); }
+
+// The size a control needs for its text, at least the size it has.
+QSize NeededSize(QWidget* control) {
+  const QSize have = control->size();
+  const QFontMetricsF metrics(control->font());
+  const QSize frame = have - control->contentsRect().size();
+  if (auto* paragraph = dynamic_cast<ParagraphLabel*>(control)) {
+    return have.expandedTo(QSize(have.width(), paragraph->heightForWidth(have.width())));
+  }
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    return have.expandedTo(QSize(Ceil(metrics.horizontalAdvance(label->text())), Ceil(metrics.height())) + frame);
+  }
+  if (auto* button = qobject_cast<QPushButton*>(control)) {
+    // The text within the button's own frame and margins.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QSize text(Ceil(metrics.horizontalAdvance(button->text())), Ceil(metrics.height()));
+    return have.expandedTo(have + (text - contents.size()).expandedTo(QSize(0, 0)));
+  }
+  if (qobject_cast<QAbstractButton*>(control)) return have.expandedTo(control->sizeHint());
+  if (qobject_cast<QLineEdit*>(control)) return have.expandedTo(QSize(have.width(), control->minimumSizeHint().height()));
+  if (auto* frameBox = qobject_cast<QGroupBox*>(control)) {
+    QSize need = have.expandedTo(QSize(frameBox->minimumSizeHint().width(), have.height()));
+    for (const QWidget* child : frameBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!child->isWindow()) need = need.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+    }
+    return need;
+  }
+  return have;
+}
+
+// The part of a control its content covers: a label's box given in twips is
+// often taller than its text and overlaps the next label's box.
+QRect Occupied(const QWidget* control) {
+  const QRect box = control->geometry();
+  const auto* label = qobject_cast<const QLabel*>(control);
+  if (!label) return box;
+  const int text = std::min(box.height(), label->wordWrap() ? label->heightForWidth(box.width())
+                                                            : Ceil(QFontMetricsF(label->font()).height()));
+  const Qt::Alignment vertical = label->alignment() & Qt::AlignVertical_Mask;
+  const int top = vertical == Qt::AlignTop      ? box.top()
+                  : vertical == Qt::AlignBottom ? box.bottom() + 1 - text
+                                                : box.top() + (box.height() - text) / 2;
+  return QRect(box.left(), top, box.width(), text);
+}
+
+// Whether a control grown to `size` would cover a neighbour's content with
+// the part it gains (some boxes given in twips already touch their
+// neighbours).
+bool RunsIntoANeighbour(const QWidget* control, QSize size) {
+  const QRect now = control->geometry();
+  const QRect right(now.right() + 1, now.top(), size.width() - now.width(), size.height());
+  const QRect below(now.left(), now.bottom() + 1, size.width(), size.height() - now.height());
+  for (const QWidget* other : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (other == control || other->isWindow()) continue;
+    // (An empty strip still "intersects" in QRect's terms.)
+    for (const QRect& gained : {right, below}) {
+      if (!gained.isEmpty() && gained.intersects(Occupied(other))) return true;
+    }
+  }
+  return false;
+}
+
+void GrowToFit(QWidget* control) {
+  // A frame's options first, so that it sees what they need.
+  if (qobject_cast<QGroupBox*>(control)) {
+    for (QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) GrowToFit(child);
+  }
+  QSize need = NeededSize(control);
+  // Where growing would cover a neighbour, a smaller font fits the box instead.
+  constexpr qreal kSmallestPoints = 6;
+  while (need != control->size() && RunsIntoANeighbour(control, need) && control->font().pointSizeF() > kSmallestPoints) {
+    QFont smaller = control->font();
+    smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+    control->setFont(smaller);
+    need = NeededSize(control);
+  }
+  if (need != control->size()) control->resize(need);
+}
+
+}  // namespace
+
+void FitTexts(QWidget* dialog) {
+  for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!child->isWindow()) GrowToFit(child);
+  }
+  QSize client = dialog->size();
+  for (const QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!child->isWindow()) {
+      client = client.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+    }
+  }
+  if (client != dialog->size()) dialog->setFixedSize(client);
+}
+
+void TitledFrame::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  // An etched line: dark, with a light line one pixel below and right.
+  const QRect line = rect().adjusted(0, metrics.height() / 2, -2, -2);
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawRect(line);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawRect(line.translated(1, 1));
+  const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+  painter.fillRect(caption, palette().color(QPalette::Window));
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(caption, Qt::AlignCenter, title());
 }
 
 void ButtonOnlyDialog::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRect>
 #include <QWidget>
@@ -32,8 +33,24 @@ class ButtonOnlyDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A frame with its title on the frame's top line, as the layouts in twips
+// expect: the first option sits close below the frame's top edge, where a
+// title drawn above the line would crowd it.
+class TitledFrame : public QGroupBox {
+ public:
+  TitledFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 // A push button that is neither the default button nor pressed by Enter.
 QPushButton* PlainButton(QWidget* parent, const char* name, const char* text, const QRect& place);
+
+// Grows every text-bearing control whose box, given in twips, is too small
+// for its font's metrics at this scale: to the right and downward, its place
+// kept; a frame or the dialog grows with what it holds.
+void FitTexts(QWidget* dialog);
 
 // Tab order in the order given.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets);

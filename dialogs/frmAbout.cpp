@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "dialogs/DialogLayout.h"
+#include "dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 
@@ -58,10 +59,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setPalette(palette);
   setAutoFillBackground(true);
   for (const LabelLayout& entry : kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(entry.text), this);
+    const QString text = QString::fromUtf8(entry.text);
+    QLabel* label = entry.wrap ? new ParagraphLabel(text, this) : new QLabel(text, this);
     label->setObjectName(QString::fromUtf8(entry.name));
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(entry.wrap);
     label->setAlignment((entry.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     PlaceTwips(label, entry.left, entry.top, entry.width, entry.height);
   }
@@ -72,6 +73,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   ok->setAutoDefault(true);
   connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+  FitTexts(this);
   ok->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,7 +1,6 @@
 #include "dialogs/frmOptions.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "dialogs/DialogLayout.h"
 #include "dialogs/DialogValues.h"
+#include "dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 
@@ -44,11 +44,11 @@ frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : ButtonOnlyDia
 
   auto* ok = PlainButton(this, "OKButton", "OK", Twips(4500, 3525, 1215, 375));
   auto* cancel = PlainButton(this, "CancelButton", "Cancel", Twips(4500, 4005, 1215, 375));
-  auto* typeFrame = Make<QGroupBox>(this, "ClockTypeFrame", "Clock Type", 840, 360, 1575, 1605);
+  auto* typeFrame = Make<TitledFrame>(this, "ClockTypeFrame", "Clock Type", 840, 360, 1575, 1605);
   optionHue_ = Make<QRadioButton>(typeFrame, "OptionHue", "Hue", 240, 240, 975, 375);
   optionRgb_ = Make<QRadioButton>(typeFrame, "OptionRGB", "RGB", 240, 680, 975, 375);
   optionLab_ = Make<QRadioButton>(typeFrame, "OptionLab", "Lab", 240, 1120, 975, 375);
-  auto* rateFrame = Make<QGroupBox>(this, "TickRateFrame", "Tick Rate", 855, 3045, 1575, 1425);
+  auto* rateFrame = Make<TitledFrame>(this, "TickRateFrame", "Tick Rate", 855, 3045, 1575, 1425);
   option5_ = Make<QRadioButton>(rateFrame, "Option5", "5 sec", 180, 960, 975, 495);
   option2_ = Make<QRadioButton>(rateFrame, "Option2", "2 sec", 180, 600, 1095, 495);
   option1_ = Make<QRadioButton>(rateFrame, "Option1", "1 sec", 180, 240, 1095, 495);
@@ -59,9 +59,10 @@ frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : ButtonOnlyDia
   briMax_ = MakeBox(this, "BriMaxValue", 4200, 1200, 495, 375);
   briMin_ = MakeBox(this, "BriMinValue", 4920, 1200, 495, 375);
   MakeLabel(this, "Label3", "Brilliance Level", 2760, 1275, 1215, 255);
-  auto* hint = MakeLabel(this, "Label4", "Make the Max & Min the same if you do not want them to change over time",
-                         2835, 1680, 2700, 495);
-  hint->setWordWrap(true);
+  auto* hint = new ParagraphLabel(
+      QStringLiteral("Make the Max & Min the same if you do not want them to change over time"), this);
+  hint->setObjectName(QStringLiteral("Label4"));
+  PlaceTwips(hint, 2835, 1680, 2700, 495);
   // A button's "&&" is shown as one "&".
   smooth_ = Make<QCheckBox>(this, "OptionSmooth", "Smooth running (means the Hr && Mins will not jump)", 1080, 2595,
                             4305, 285);
@@ -74,6 +75,7 @@ frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : ButtonOnlyDia
   connect(ok, &QPushButton::clicked, this, &frmOptions::OKButton_Click);
   connect(cancel, &QPushButton::clicked, this, &frmOptions::CancelButton_Click);
   Form_Load();
+  FitTexts(this);
   ok->setFocus(Qt::OtherFocusReason);
 }
 

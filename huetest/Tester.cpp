@@ -1,6 +1,5 @@
 #include "huetest/Tester.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,6 +8,7 @@
 
 #include "dialogs/DialogLayout.h"
 #include "dialogs/DialogValues.h"
+#include "dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 
@@ -32,12 +32,10 @@ constexpr const char* kResultNote =
     "emailing me your result, I'll put up a graph on my web site so we can all see the problems we have with colour "
     "and our screens.  My email address is";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, const QFont& font) {
-  auto* label = new QLabel(text, parent);
+ParagraphLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
+                          const QFont& font) {
+  auto* label = new ParagraphLabel(text, parent);
   label->setObjectName(QString::fromUtf8(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setFont(font);
   label->setGeometry(place);
   return label;
@@ -59,7 +57,7 @@ Tester::Tester(HueTestState& state, QWidget* parent) : ButtonOnlyDialog(parent),
 
   auto* ok = PlainButton(this, "OKButton", "OK - start test", Twips(7725, 3615, 1215, 375));
   auto* cancel = PlainButton(this, "CancelButton", "Cancel", Twips(7725, 4095, 1215, 375));
-  auto* frame = new QGroupBox(QStringLiteral("Number of changes"), this);
+  auto* frame = new TitledFrame(QStringLiteral("Number of changes"), this);
   frame->setObjectName(QStringLiteral("Frame1"));
   frame->setGeometry(Twips(7095, 270, 2445, 1710));
   option1_ = MakeOption(frame, "Option1", "12 (ie the 'Hour' hand)", Twips(225, 375, 2085, 390));
@@ -83,16 +81,20 @@ Tester::Tester(HueTestState& state, QWidget* parent) : ButtonOnlyDialog(parent),
   textEmail_->setObjectName(QStringLiteral("TextEMAIL"));
   textEmail_->setGeometry(Twips(7155, 4935, 2370, 360));
   textEmail_->setReadOnly(true);
-  MakeLabel(this, "Label2", QString::fromUtf8(kPauseNote), Twips(120, 2535, 6675, 1095), TimesNewRoman(12));
+  auto* pauseNote =
+      MakeLabel(this, "Label2", QString::fromUtf8(kPauseNote), Twips(120, 2535, 6675, 1095), TimesNewRoman(12));
   textPause_ = new QLineEdit(this);
   textPause_->setObjectName(QStringLiteral("TextPause"));
   textPause_->setGeometry(Twips(6120, 3150, 630, 375));
-  textPause_->raise();  // over the bottom right of the pause note
+  // Over the bottom right of the pause note, whose lines end before it.
+  textPause_->raise();
+  pauseNote->KeepClearOf(textPause_->geometry().translated(-pauseNote->pos()));
 
   ChainTabOrder({ok, cancel, option1_, option2_, option3_, textResult_, textEmail_, textPause_});
   connect(ok, &QPushButton::clicked, this, &Tester::OKButton_Click);
   connect(cancel, &QPushButton::clicked, this, &Tester::CancelButton_Click);
   Form_Load();
+  FitTexts(this);
   ok->setFocus(Qt::OtherFocusReason);
 }
 

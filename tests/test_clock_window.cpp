@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/ClockWindow.h"
+#include "app/ScreenPlace.h"
 #include "clock/TickPhase.h"
 #include "clock/RecordingSurface.h"
 #include "fakes.h"
@@ -348,6 +349,27 @@ TEST(RandomBetweenTest, UniformWholeNumbersWithinTheBounds) {
   ScriptedRandom top({0.99999994f});  // the largest float below 1
   EXPECT_EQ(RandomBetween(top, 0, 750), 750);
   EXPECT_EQ(RandomBetween(top, -5, -5), -5);
+}
+
+TEST(ScreenPlaceTest, WindowsBelongToTheScreenHoldingMostOfThemAndMoveOntoIt) {
+  const std::vector<PlaceRect> screens = {{0, 0, 1024, 768}, {1024, 0, 800, 600}};
+  EXPECT_EQ(ScreenOf({100, 100, 110, 110}, screens), 0);
+  EXPECT_EQ(ScreenOf({1000, 100, 110, 110}, screens), 1);  // more of it on the second
+  EXPECT_EQ(ScreenOf({2000, 100, 110, 110}, screens), -1);
+  EXPECT_EQ(ScreenOf({-110, 0, 110, 110}, screens), -1);  // touching the edge is not on it
+  const PlaceRect area{0, 0, 800, 600};
+  struct Row {
+    const char* what;
+    PlaceRect place, area, moved;
+  };
+  const Row rows[] = {
+      {"wholly on the area: stays", {184, 250, 402, 327}, area, {184, 250, 402, 327}},
+      {"off the bottom: up by as much", {184, 500, 402, 327}, area, {184, 273, 402, 327}},
+      {"off the left and top", {-20, -5, 100, 100}, area, {0, 0, 100, 100}},
+      {"larger than the area: its top-left corner", {368, 500, 804, 654}, area, {0, 0, 804, 654}},
+      {"an area below a top panel, left of 0", {10, 10, 50, 50}, {-100, 24, 800, 576}, {10, 24, 50, 50}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(MovedOnto(row.place, row.area), row.moved) << row.what;
 }
 
 TEST(DelayToNextBoundaryTest, TicksLandJustAfterTheWallClocksBoundary) {

@@ -14,7 +14,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
 #include "app/Dialogs.h"
+#include "dialogs/ParagraphLabel.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmOptions.h"
 #include "huetest/Tester.h"
@@ -162,7 +167,9 @@ TEST(TesterDialogTest, FirstOpeningAndLayout) {
   EXPECT_TRUE(instructions.contains(QStringLiteral("work up to 60.        When you press OK")));
   EXPECT_TRUE(instructions.contains(QString(65, QLatin1Char(' ')) + QStringLiteral("Each time")));
   EXPECT_TRUE(instructions.contains(QStringLiteral("press any key.") + QString(44, QLatin1Char(' ')) + "At the end"));
-  EXPECT_EQ(Child<QLabel>(&dialog, "Label1")->font().pointSizeF(), 12);
+  // 12 points, or a little less where that would not fit the box.
+  EXPECT_LE(Child<QLabel>(&dialog, "Label1")->font().pointSizeF(), 12);
+  EXPECT_GE(Child<QLabel>(&dialog, "Label1")->font().pointSizeF(), 10);
   EXPECT_EQ(Child<QPushButton>(&dialog, "OKButton")->text(), QStringLiteral("OK - start test"));
   EXPECT_EQ(Child<QPushButton>(&dialog, "OKButton")->geometry(), QRect(515, 241, 81, 25));
   EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->geometry(), QRect(408, 210, 42, 25));
@@ -216,6 +223,129 @@ TEST(TesterDialogTest, ResultShowsTextNoteAndAddress) {
   EXPECT_EQ(Child<QLineEdit>(&dialog, "TextEMAIL")->text(), QString::fromUtf8(kTesterEmail));
   EXPECT_TRUE(Child<QRadioButton>(&dialog, "Option2")->isChecked());
   EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->text(), QStringLiteral("0"));
+}
+
+// Every text of the three dialogs fits its control, at the scale the
+// process runs at (the suite runs this at 1 and again at 2), and the runs of
+// spaces in the long texts start new lines. Measured with the font's metrics
+// and the style's indicator sizes, as the controls draw them.
+TEST(DialogTextsTest, EveryTextFitsItsControlAndStartsItsPartsOnNewLines) {
+  ClockSettings settings;
+  HueTestState state;
+  state.HueStep = 12;
+  state.ResultText = "These are the 1 changes of colour you missed, when it changed to  90 ";
+  frmOptions options(nullptr, settings);
+  frmAbout about;
+  Tester tester(state);
+  const qreal scale = options.devicePixelRatioF();
+  int checked = 0;
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &about, &tester}) {
+    dialog->show();
+    if (const QByteArray folder = qgetenv("TINTWATCH_SAVE_PICTURES"); !folder.isEmpty()) {
+      dialog->grab().save(QString::fromLocal8Bit(folder) + "/" + dialog->objectName() + "-x" +
+                          QString::number(scale) + ".png");
+    }
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+      const QString what = dialog->objectName() + "." + control->objectName();
+      const QFontMetricsF metrics(control->font());
+      const QRectF box = control->contentsRect();
+      const QStyle* style = control->style();
+      if (auto* paragraph = dynamic_cast<ParagraphLabel*>(control)) {
+        const QStringList lines = paragraph->Lines();
+        for (const QString& line : lines) {
+          EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), box.width()) << qPrintable(what) << ": " << qPrintable(line);
+        }
+        EXPECT_LE(lines.size() * metrics.height(), box.height()) << qPrintable(what) << " needs " << lines.size() << " lines";
+      } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), box.width()) << qPrintable(what);
+        EXPECT_LE(metrics.height(), box.height()) << qPrintable(what);
+      } else if (auto* push = qobject_cast<QPushButton*>(control)) {
+        const qreal margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin) / 2.0 +
+                                   style->pixelMetric(QStyle::PM_DefaultFrameWidth));
+        EXPECT_LE(metrics.horizontalAdvance(push->text()) + margins, box.width()) << qPrintable(what);
+        EXPECT_LE(metrics.height() + margins / 2, box.height()) << qPrintable(what);
+      } else if (auto* option = qobject_cast<QAbstractButton*>(control)) {
+        const bool radio = qobject_cast<QRadioButton*>(control) != nullptr;
+        const int indicator = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth);
+        const int spacing = style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+        EXPECT_LE(indicator + spacing + metrics.horizontalAdvance(option->text().replace("&&", "&")), box.width())
+            << qPrintable(what);
+        EXPECT_LE(std::max<qreal>(indicator, metrics.height()), box.height()) << qPrintable(what);
+      } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        EXPECT_LE(metrics.horizontalAdvance(line->text()), line->width() - 4) << qPrintable(what);
+        EXPECT_LE(metrics.height(), line->height() - 4) << qPrintable(what);
+      } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        EXPECT_LE(metrics.horizontalAdvance(frame->title()), frame->width()) << qPrintable(what);
+        for (const QWidget* inside : frame->findChildren<QWidget*>()) {
+          EXPECT_TRUE(frame->rect().contains(inside->geometry())) << qPrintable(what + "." + inside->objectName());
+        }
+      } else {
+        continue;
+      }
+      ++checked;
+      if (control->parentWidget() == dialog) {
+        EXPECT_TRUE(dialog->rect().contains(control->geometry())) << qPrintable(what) << " outside its dialog";
+      }
+    }
+  }
+  EXPECT_GE(checked, 40);
+  const auto startsALine = [](const QStringList& lines, const char* start) {
+    return std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.startsWith(start); });
+  };
+  const QStringList instructions = tester.findChild<ParagraphLabel*>("Label1")->Lines();
+  for (const char* part : {"When you press OK", "Each time you see", "At the end"}) {
+    EXPECT_TRUE(startsALine(instructions, part)) << part << "\n" << qPrintable(instructions.join('|'));
+  }
+  const QStringList rim = about.findChild<ParagraphLabel*>("Label7")->Lines();
+  EXPECT_TRUE(startsALine(rim, "The coloured circles")) << qPrintable(rim.join('|'));
+  // The pause box stands over the pause note's last lines: they end before it.
+  const auto* note = tester.findChild<ParagraphLabel*>("Label2");
+  const QRect pauseBox = tester.findChild<QLineEdit*>("TextPause")->geometry().translated(-note->pos());
+  const QFontMetricsF noteMetrics(note->font());
+  const QStringList noteLines = note->Lines();
+  for (int i = 0; i < noteLines.size(); ++i) {
+    const qreal top = i * noteMetrics.height();
+    if (top < pauseBox.bottom() && top + noteMetrics.height() > pauseBox.top()) {
+      EXPECT_LE(noteMetrics.horizontalAdvance(noteLines[i].trimmed()), pauseBox.left()) << qPrintable(noteLines[i]);
+    }
+  }
+  // Two spaces between sentences are only spaces.
+  const QStringList reading = about.findChild<ParagraphLabel*>("Label10")->Lines();
+  EXPECT_FALSE(startsALine(reading, "You read it")) << qPrintable(reading.join('|'));
+}
+
+// A dialog that would stand partly off the screen is moved onto it as far as
+// it fits (at scale 2 the 800 x 600 test screen is smaller than Clock Options).
+TEST(DialogPlaceTest, DialogsOpenOnTheScreen) {
+  ClockSettings settings;
+  HueTestState state;
+  frmOptions options(nullptr, settings);
+  frmAbout about;
+  Tester tester(state);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &about, &tester}) {
+    const QRect given = dialog->geometry();
+    dialog->show();
+    QApplication::processEvents();
+    const QRect frame = dialog->frameGeometry();
+    const QString what = dialog->objectName();
+    if (frame.width() <= screen.width()) {
+      EXPECT_GE(frame.left(), screen.left()) << qPrintable(what);
+      EXPECT_LE(frame.right(), screen.right()) << qPrintable(what);
+    } else {
+      EXPECT_EQ(frame.left(), screen.left()) << qPrintable(what);
+    }
+    if (frame.height() <= screen.height()) {
+      EXPECT_GE(frame.top(), screen.top()) << qPrintable(what);
+      EXPECT_LE(frame.bottom(), screen.bottom()) << qPrintable(what);
+    } else {
+      EXPECT_EQ(frame.top(), screen.top()) << qPrintable(what);
+    }
+    if (screen.contains(given)) {
+      EXPECT_EQ(dialog->geometry(), given) << qPrintable(what) << " moved though it fitted";
+    }
+    dialog->hide();
+  }
 }
 
 class WindowDialogsTest : public testing::Test {

@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "app/Form1.h"
-#include "app/LayeredWindows.h"
+#include "app/TaskbarEntry.h"
 
 namespace tintwatch {
 namespace {

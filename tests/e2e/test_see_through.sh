@@ -36,4 +36,23 @@ wait_until 10 has_clock_window || fail "no clock with the white background off"
 expect_pixel 102 102 000000 "see-through from the start"
 expect_pixel 155 155 80ff00 "hour disc from the start"
 [[ $(xprop -id "$(clock_window)" _NET_WM_STATE) == *SKIP_TASKBAR* ]] || fail "see-through start has a taskbar entry"
+kill "$clock_pid"
+
+# At twice the scale the holes are exactly the pure-white device pixels: the
+# see-through clock shows, pixel for pixel, the opaque clock with its white
+# turned into the (black) desktop.
+write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
+QT_SCALE_FACTOR=2 start_clock "$folder"
+wait_until 10 has_clock_window || fail "no clock at scale 2"
+expect_pixel 204 204 ffffff "opaque corner at scale 2"
+expect_pixel 310 310 80ff00 "hour disc at scale 2"
+crop() { import -window root -crop 220x220+200+200 +repage "$work/$1.png"; }
+crop opaque
+open_menu "$(clock_window)"
+xdotool key Down Down Return  # White background
+expect_pixel 204 204 000000 "see-through corner at scale 2"
+convert "$work/opaque.png" -fill black -opaque white "$work/expected.png"
+differing() { crop shaped && compare -metric AE "$work/expected.png" "$work/shaped.png" null: 2>&1; }
+same_pixels() { [ "$(differing)" = 0 ]; }
+wait_until 5 same_pixels || fail "at scale 2, $(differing) device pixels differ from the opaque clock with white made holes"
 echo "see-through: passed"

@@ -1,0 +1,39 @@
+#include "app/ScreenPlace.h"
+
+#include <algorithm>
+
+namespace tintwatch {
+
+namespace {
+
+long long Overlap(const PlaceRect& a, const PlaceRect& b) {
+  const long long w = std::min<long long>(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+  const long long h = std::min<long long>(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
+int Onto(int start, int size, int areaStart, int areaSize) {
+  return std::max(areaStart, std::min(start, areaStart + areaSize - size));
+}
+
+}  // namespace
+
+int ScreenOf(const PlaceRect& place, const std::vector<PlaceRect>& screens) {
+  int best = -1;
+  long long most = 0;
+  for (int i = 0; i < static_cast<int>(screens.size()); ++i) {
+    const long long overlap = Overlap(place, screens[static_cast<std::size_t>(i)]);
+    if (overlap > most) {
+      most = overlap;
+      best = i;
+    }
+  }
+  return best;
+}
+
+PlaceRect MovedOnto(const PlaceRect& place, const PlaceRect& area) {
+  return {Onto(place.left, place.width, area.left, area.width), Onto(place.top, place.height, area.top, area.height),
+          place.width, place.height};
+}
+
+}  // namespace tintwatch

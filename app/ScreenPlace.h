@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+namespace tintwatch {
+
+// A window's or a screen's rectangle in pixels.
+struct PlaceRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PlaceRect&) const = default;
+};
+
+// The screen a window at `place` belongs to: the one that holds the most of
+// it; -1 when no part of it is on any screen.
+int ScreenOf(const PlaceRect& place, const std::vector<PlaceRect>& screens);
+
+// `place` moved as little as puts it wholly on `area`; one larger than the
+// area keeps to the area's top or left edge, so that its title bar stays in reach.
+PlaceRect MovedOnto(const PlaceRect& place, const PlaceRect& area);
+
+}  // namespace tintwatch

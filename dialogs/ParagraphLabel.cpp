@@ -1,0 +1,77 @@
+#include "dialogs/ParagraphLabel.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTextLayout>
+#include <cmath>
+
+namespace tintwatch {
+
+namespace {
+
+// Between a line and a neighbour it must keep clear of.
+constexpr qreal kGap = 4;
+
+QStringList Parts(const QString& text) {
+  static const QRegularExpression run(QStringLiteral(" {3,}"));
+  return text.split(run);
+}
+
+}  // namespace
+
+ParagraphLabel::ParagraphLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setTextFormat(Qt::PlainText);
+  setWordWrap(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+template <typename LineFunction>
+qreal ParagraphLabel::Layout(int width, LineFunction line) const {
+  QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+  option.setWrapMode(QTextOption::WordWrap);
+  // A line's height is known only once it is laid out; the font's decides
+  // whether it will stand beside the area to keep clear.
+  const qreal lineHeight = QFontMetricsF(font()).height();
+  const QRectF clear = keepClear_.translated(-contentsRect().topLeft());
+  qreal top = 0;
+  for (const QString& part : Parts(text())) {
+    QTextLayout layout(part, font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine next = layout.createLine(); next.isValid(); next = layout.createLine()) {
+      const bool beside = !clear.isEmpty() && top < clear.bottom() && top + lineHeight > clear.top();
+      next.setLineWidth(beside ? std::min<qreal>(width, clear.left() - kGap) : width);
+      next.setPosition(QPointF(0, top));
+      top += next.height();
+    }
+    layout.endLayout();
+    for (int i = 0; i < layout.lineCount(); ++i) line(layout.lineAt(i), part);
+  }
+  return top;
+}
+
+QStringList ParagraphLabel::Lines(int width) const {
+  QStringList lines;
+  Layout(width, [&](const QTextLine& line, const QString& part) {
+    lines.append(part.mid(line.textStart(), line.textLength()));
+  });
+  return lines;
+}
+
+int ParagraphLabel::heightForWidth(int width) const {
+  const int marginsX = this->width() - contentsRect().width();
+  const int marginsY = height() - contentsRect().height();
+  const qreal text = Layout(width - marginsX, [](const QTextLine&, const QString&) {});
+  return static_cast<int>(std::ceil(text)) + marginsY;
+}
+
+void ParagraphLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(palette().color(foregroundRole()));
+  const QRect box = contentsRect();
+  // Line by line, by the same loop that measures.
+  Layout(box.width(), [&](const QTextLine& line, const QString&) { line.draw(&painter, box.topLeft()); });
+}
+
+}  // namespace tintwatch
