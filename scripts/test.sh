@@ -10,11 +10,15 @@ jobs=$(nproc)
 echo "== Unit, in-process and end-to-end tests"
 ctest --test-dir "$top/build" --output-on-failure -j1
 
-echo "== Window-free layer under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S "$top" -B "$top/build-sanitize" -DTINTWATCH_UI=OFF -DTINTWATCH_BENCH=OFF \
-      -DTINTWATCH_SANITIZE=address,undefined -DCMAKE_BUILD_TYPE=Debug >/dev/null
+echo "== A few simulated hours of ticking at a thousand times the speed, across a change to summer time"
+bash "$top/bench/endurance.sh" --short "$top/build/tintwatch"
+
+echo "== The whole program under AddressSanitizer and UndefinedBehaviorSanitizer (unit, in-process, end-to-end)"
+cmake -S "$top" -B "$top/build-sanitize" -DTINTWATCH_UI=ON -DTINTWATCH_BENCH=OFF -DTINTWATCH_SANITIZE=address,undefined \
+      -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$top/build-sanitize" -j"$jobs"
-ctest --test-dir "$top/build-sanitize" --output-on-failure -j"$jobs"
+LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0" \
+  ctest --test-dir "$top/build-sanitize" --output-on-failure -j1
 
 echo "== Fuzzing the settings reader (30 s)"
 cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DTINTWATCH_UI=OFF -DTINTWATCH_TESTS=OFF \

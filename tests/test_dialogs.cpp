@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "modal_watch.h"
 #include "app/Dialogs.h"
 #include "dialogs/ParagraphLabel.h"
 #include "dialogs/frmAbout.h"
@@ -382,9 +383,7 @@ TEST_F(WindowDialogsTest, AboutComesForwardOnceAndExitClosesIt) {
 }
 
 TEST_F(WindowDialogsTest, OptionsOkReachesTheFaceAndTimer) {
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+  ModalWatch<frmOptions> watch([](frmOptions* dialog) {
     dialog->findChild<QRadioButton*>(QStringLiteral("OptionRGB"))->click();
     dialog->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
     dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
@@ -404,10 +403,8 @@ TEST_F(WindowDialogsTest, ResultReplacesAnOpenSetUpDialog) {
   EXPECT_EQ(form_->Tester(), setUp.data());
   test_.ResultText = "These are the 1 changes of colour you missed, when it changed to  30 ";
   int dialogs = -1;
-  QTimer::singleShot(0, [&] {
+  ModalWatch<Tester> watch([&](Tester* result) {
     dialogs = static_cast<int>(form_->findChildren<Tester*>().size());
-    auto* result = qobject_cast<Tester*>(QApplication::activeModalWidget());
-    ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->findChild<QPlainTextEdit*>(QStringLiteral("TextResult"))->toPlainText(),
               QString::fromStdString(test_.ResultText));
     result->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();

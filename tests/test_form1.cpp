@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "modal_watch.h"
 #include "app/Form1.h"
 #include "app/TaskbarEntry.h"
 
@@ -70,9 +71,7 @@ TEST_F(Form1Test, StartsAsABorderlessToolWindowOnTop) {
 TEST_F(Form1Test, WelcomeBoxComesFirstWithItsExactText) {
   QString title, text;
   bool clockShown = true;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
+  ModalWatch<QMessageBox> watch([&](QMessageBox* box) {
     title = box->windowTitle();
     text = box->text();
     clockShown = form_->isVisible();
@@ -252,9 +251,7 @@ TEST_F(Form1Test, PauseBoxTextTitleAndButton) {
   QString title, text;
   int buttons = 0;
   QMessageBox::Icon icon = QMessageBox::Critical;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
+  ModalWatch<QMessageBox> watch([&](QMessageBox* box) {
     title = box->windowTitle();
     text = box->text();
     buttons = static_cast<int>(box->buttons().size());

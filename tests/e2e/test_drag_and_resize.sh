@@ -3,7 +3,8 @@
 # new place; minus and plus halve and double it, the keypad's keys do not.
 . "$(dirname "$0")/lib.sh"
 start_desktop
-start_with_settings " 1500  1200  0  1  100  100  100  100  0  0  1 "
+# A running clock, so that its ticking after the drag shows.
+start_with_settings " 1500  1200  0  1  100  100  100  100  0  0  1 " "@2026-12-07 15:47:33"
 w=$(clock_window)
 at() { [ "$(geometry "$(clock_window)")" = "$1" ]; }
 wait_until 5 at "100 80 110 110" || fail "not at the saved place: $(geometry "$w")"
@@ -18,6 +19,10 @@ wait_until 5 moved || fail "drag did not move the clock: $(geometry "$(clock_win
 read -r x y _ < <(geometry "$(clock_window)")
 
 # The clock ticks again after the drag: the seconds ring follows the time.
+second_ring() { screenshot; pixel $((x + 55)) $((y + 53 + 32)); }
+ticked() { [ "$(second_ring)" != "$1" ]; }
+ring=$(second_ring)
+wait_until 10 ticked "$ring" || fail "the clock did not tick after the drag"
 focus_clock "$w" 55 15
 xdotool key minus
 wait_until 5 at "$x $y 55 55" || fail "minus: $(geometry "$(clock_window)")"
@@ -27,9 +32,12 @@ xdotool key equal
 wait_until 5 at "$x $y 56 56" || fail "plus: $(geometry "$(clock_window)")"
 xdotool key plus
 wait_until 5 at "$x $y 112 112" || fail "second plus: $(geometry "$(clock_window)")"
-xdotool key KP_Subtract KP_Add
-sleep 0.5  # nothing is to happen: give it the chance to go wrong
-at "$x $y 112 112" || fail "keypad keys resized the clock: $(geometry "$(clock_window)")"
+# Keys come in order: once the main keyboard's key after a keypad key has
+# taken effect, the keypad key has been handled, and it resized nothing.
+xdotool key KP_Subtract equal
+wait_until 5 at "$x $y 224 224" || fail "keypad minus resized the clock: $(geometry "$(clock_window)")"
+xdotool key KP_Add minus
+wait_until 5 at "$x $y 112 112" || fail "keypad plus resized the clock: $(geometry "$(clock_window)")"
 # The face follows the size: the hour disc at the new centre.
 expect_pixel $((x + 53)) $((y + 53)) 80ff00 "hour disc after resizing"
 

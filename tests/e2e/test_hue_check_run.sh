@@ -38,4 +38,22 @@ wait_until 5 bash -c "! xdotool search --onlyvisible --name '^Hue Check Test\$' 
   fail "Cancel did not close the result dialog"
 expect_pixel 151 112 ff0004 "rim after the test"
 expect_pixel 153 153 80ff00 "hour disc after the test"
+
+# Exit while the set-up dialog is open: the clock goes and saves, the program
+# lives on until that dialog is closed too, then ends.
+open_menu "$(clock_window)"
+xdotool key Up Up Up Return  # A Hue Check Test
+wait_until 5 has_window_named "Hue Check Test" || fail "no Hue Check Test dialog the second time"
+open_menu "$(clock_window)"
+xdotool key Up Return  # Exit
+gone() { ! has_clock_window; }
+wait_until 10 gone || fail "Exit left the clock"
+file_is "$folder/Tintwatch.txt" " 1500  1500  0  1  100  100  100  100  0  0  1 "$'\r\n' || fail "Exit did not save"
+clock_running || fail "the program ended with the set-up dialog still open"
+t=$(window_named "Hue Check Test")
+[ -n "$t" ] || fail "the set-up dialog went with the clock"
+expect_placed "$t" "184 250 664 376" "Hue Check Test after Exit"
+xdotool mousemove --window "$t" 555 285 click 1  # Cancel
+wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the program did not end when its last dialog closed"
+no_sanitizer_report
 echo "hue check run: passed"

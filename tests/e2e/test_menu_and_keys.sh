@@ -32,11 +32,11 @@ still() {
   screenshot
   [ "$(pixel 155 185)" = "$before" ]
 }
-wait_until 5 still || fail "the clock kept ticking after S"
+wait_until 20 still || fail "the clock kept ticking after S"
 sleep 2  # and it stays so
 screenshot
 [ "$(pixel 155 185)" = "$before" ] || fail "the clock ticked after S"
 xdotool key s
 changed() { screenshot; [ "$(pixel 155 185)" != "$before" ]; }
-wait_until 5 changed || fail "the clock did not tick again after the second S"
+wait_until 20 changed || fail "the clock did not tick again after the second S"
 echo "menu and keys: passed"
