@@ -10,6 +10,9 @@ jobs=$(nproc)
 echo "== Unit, in-process and end-to-end tests"
 ctest --test-dir "$top/build" --output-on-failure -j1
 
+echo "== The Debian package: contents, desktop entry, metainfo"
+"$here/test-package.sh" "$top/build"
+
 echo "== A few simulated hours of ticking at a thousand times the speed, across a change to summer time"
 bash "$top/bench/endurance.sh" --short "$top/build/tintwatch"
 

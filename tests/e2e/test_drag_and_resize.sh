@@ -9,13 +9,14 @@ w=$(clock_window)
 at() { [ "$(geometry "$(clock_window)")" = "$1" ]; }
 wait_until 5 at "100 80 110 110" || fail "not at the saved place: $(geometry "$w")"
 
-# Drag: press on colour, move, release.
+# Drag: press on colour, move until the clock has followed, release. (The
+# window manager's move may start late on a busy machine: a release sent
+# before it would end the move before the clock went anywhere.)
 xdotool mousemove --window "$w" 55 15 mousedown 1
-xdotool mousemove_relative --sync 10 10
-xdotool mousemove_relative --sync 60 40
-xdotool mouseup 1
 moved() { read -r x y _ < <(geometry "$(clock_window)"); [ "$x" -gt 130 ] && [ "$y" -gt 100 ]; }
-wait_until 5 moved || fail "drag did not move the clock: $(geometry "$(clock_window)")"
+drag_on() { xdotool mousemove_relative --sync 6 4; moved; }
+wait_until 10 drag_on || fail "drag did not move the clock: $(geometry "$(clock_window)")"
+xdotool mouseup 1
 read -r x y _ < <(geometry "$(clock_window)")
 
 # The clock ticks again after the drag: the seconds ring follows the time.

@@ -1,0 +1,151 @@
+// Renders the help page's pictures of the faces, and the icon at every size,
+// with the program's own drawing code, so that they can never disagree with
+// what the program shows.
+//   render_pictures OUTPUT_FOLDER
+// The faces at 10:10:30 with the default levels: hue.png, hue-expert.png,
+// rgb.png, lab.png (330 x 330); the icon, the Hue face at the same time on a
+// see-through background, as icon-N.png for N = 16, 32, 48, 64, 128, 256
+// (16 and 32 without the rim), and as icon.svg, drawn through the same calls.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "app/QtSurface.h"
+#include "clock/ClockFace.h"
+
+namespace {
+
+using namespace tintwatch;
+
+// A surface that writes the drawing calls as SVG, in twips.
+class SvgSurface : public Surface {
+ public:
+  explicit SvgSurface(double side) {
+    // A little beyond the face, for the outlines.
+    svg_ = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"-10 -10 " + Number(side + 20) + " " + Number(side + 20) + "\">\n";
+  }
+  std::string Text() const { return svg_ + "</svg>\n"; }
+
+  void Clear() override {}  // see-through: no background
+  void SetFillSolid(bool solid) override { solid_ = solid; }
+  void SetFillColour(PackedRGB colour) override { fill_ = colour; }
+  void SetForeColour(PackedRGB colour) override { fore_ = colour; }
+  void Disc(float cx, float cy, float radius, PackedRGB outline) override {
+    if (radius <= 0) return;
+    svg_ += "<circle cx=\"" + Number(cx) + "\" cy=\"" + Number(cy) + "\" r=\"" + Number(radius) + "\"" +
+            Paint(outline) + "/>\n";
+  }
+  void Pie(float cx, float cy, float radius, float startDeg, float endDeg, PackedRGB outline) override {
+    double sweep = std::fmod(endDeg - startDeg + 360.0, 360.0);
+    if (sweep == 0) sweep = 360;
+    if (sweep >= 360) return Disc(cx, cy, radius, outline);
+    // Counter-clockwise on the screen, where y grows downwards.
+    const auto at = [&](double degrees) {
+      const double radians = degrees * 3.14159265358979323846 / 180.0;
+      return Number(cx + radius * std::cos(radians)) + "," + Number(cy - radius * std::sin(radians));
+    };
+    svg_ += "<path d=\"M" + Number(cx) + "," + Number(cy) + " L" + at(startDeg) + " A" + Number(radius) + "," +
+            Number(radius) + " 0 " + (sweep > 180 ? "1" : "0") + " 0 " + at(startDeg + sweep) + " Z\"" +
+            Paint(outline) + "/>\n";
+  }
+  void Line(float x1, float y1, float x2, float y2) override {
+    svg_ += "<line x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) + "\" x2=\"" + Number(x2) + "\" y2=\"" +
+            Number(y2) + "\" stroke=\"" + Hex(fore_) + "\" stroke-width=\"15\"/>\n";
+  }
+  void Box(float x1, float y1, float x2, float y2, PackedRGB colour) override {
+    svg_ += "<rect x=\"" + Number(std::min(x1, x2)) + "\" y=\"" + Number(std::min(y1, y2)) + "\" width=\"" +
+            Number(std::fabs(x2 - x1)) + "\" height=\"" + Number(std::fabs(y2 - y1)) + "\" fill=\"" + Hex(colour) +
+            "\"/>\n";
+  }
+
+ private:
+  static std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+  }
+  static std::string Hex(PackedRGB colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 255, (colour >> 8) & 255, (colour >> 16) & 255);
+    return text;
+  }
+  std::string Paint(PackedRGB outline) const {
+    return " fill=\"" + (solid_ ? Hex(fill_) : std::string("none")) + "\" stroke=\"" + Hex(outline) +
+           "\" stroke-width=\"15\"";
+  }
+
+  std::string svg_;
+  bool solid_ = true;
+  PackedRGB fill_ = 0;
+  PackedRGB fore_ = 0;
+};
+
+// The face drawn as the clock window draws it at start-up: clear, rim, clock.
+void Draw(Surface& surface, std::int16_t faceType, bool expert, std::int16_t clockSize) {
+  const ClockSettings settings;
+  const ColorConverter converter;
+  LabColour lab;
+  const FixedTimeSource time({10, 10, 30});
+  ClockFace face(settings, converter, lab, time, surface);
+  face.FaceType = faceType;
+  face.ExpertMode = expert;
+  face.ClockSize = clockSize;
+  surface.Clear();
+  face.DrawRim();
+  face.DrawClock();
+}
+
+QImage Face(std::int16_t faceType, bool expert, int pixels) {
+  // One logical pixel per device pixel; the face fills the square as the
+  // clock's window does (2 x ClockSize + 50 twips).
+  QtSurface surface(QSize(pixels, pixels), 1.0);
+  Draw(surface, faceType, expert, static_cast<std::int16_t>((pixels * QtSurface::kTwipsPerPixel - 50) / 2));
+  return surface.Image().copy();
+}
+
+bool Save(const QImage& image, const QDir& folder, const QString& name) {
+  if (image.save(folder.filePath(name))) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");  // a build step: no display
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!folder.mkpath(QStringLiteral("."))) return 1;
+  bool ok = Save(Face(0, false, 330), folder, QStringLiteral("hue.png")) &&
+            Save(Face(0, true, 330), folder, QStringLiteral("hue-expert.png")) &&
+            Save(Face(1, false, 330), folder, QStringLiteral("rgb.png")) &&
+            Save(Face(2, false, 330), folder, QStringLiteral("lab.png"));
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // See-through, as it floats on a desktop: the white around it transparent.
+    // Below 48 pixels the rim's spokes would be all there is to see: the
+    // three discs alone, as Expert Mode draws them.
+    QImage icon = Face(0, size < 48, size).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < icon.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(icon.scanLine(y));
+      for (int x = 0; x < icon.width(); ++x) {
+        if (row[x] == qRgb(255, 255, 255)) row[x] = qRgba(0, 0, 0, 0);
+      }
+    }
+    ok = ok && Save(icon, folder, QStringLiteral("icon-%1.png").arg(size));
+  }
+  SvgSurface svg(1600);
+  Draw(svg, 0, false, 800);
+  QFile svgFile(folder.filePath(QStringLiteral("icon.svg")));
+  const std::string text = svg.Text();
+  ok = ok && svgFile.open(QIODevice::WriteOnly) &&
+       svgFile.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+  return ok ? 0 : 1;
+}
