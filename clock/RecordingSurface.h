@@ -48,9 +48,11 @@ class RecordingSurface : public Surface {
   std::vector<Op> ops;
 
  private:
-  bool fillSolid_ = true;
-  PackedRGB fillColour_ = 0;
-  PackedRGB foreColour_ = 0;
+  // A state no drawing may rely on: transparent fill and odd colours, so
+  // that a missing set-up call shows in the recorded operations.
+  bool fillSolid_ = false;
+  PackedRGB fillColour_ = 0x123456;
+  PackedRGB foreColour_ = 0x654321;
 };
 
 }  // namespace tintwatch

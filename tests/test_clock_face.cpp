@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "clock/ClockFace.h"
 #include "clock/RecordingSurface.h"
 
@@ -95,23 +97,35 @@ TEST_F(FaceTest, RimUsesNoonLevelsAndUncheckedLevelsDoNotOverflow) {
 }
 
 TEST_F(FaceTest, HueFaceDrawsThreeDiscsLargestFirst) {
-  time.time = {15, 0, 0};
-  face.DrawClock();
-  EXPECT_EQ(face.Hour24, 15);
-  EXPECT_EQ(face.Hour12, 3);
-  const auto discs = surface.Of(Kind::Disc);
-  ASSERT_EQ(surface.ops.size(), 3u);
-  const float radii[] = {560, 400, 160};
-  const PackedRGB colours[] = {Hsb(0), Hsb(0), Hsb(90)};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(discs[i].a, 800);
-    EXPECT_EQ(discs[i].b, 800);
-    EXPECT_FLOAT_EQ(discs[i].c, radii[i]);
-    EXPECT_EQ(discs[i].colour, colours[i]);
-    EXPECT_EQ(discs[i].fillColour, colours[i]);
-    EXPECT_TRUE(discs[i].fillSolid);
+  // The face sets no fill mode of its own: the window's surface starts solid.
+  surface.SetFillSolid(true);
+  const struct {
+    int h, m, s, hour12;
+    PackedRGB second, minute, hour;
+  } cases[] = {{15, 0, 0, 3, Hsb(0), Hsb(0), Hsb(90)},
+               // Noon and midnight are hour 0 on the wheel: red, not the 360 of a twelfth hour.
+               {12, 30, 0, 0, Hsb(0), Hsb(180), Hsb(0)},
+               {0, 0, 45, 0, Hsb(270), Hsb(0), Hsb(0)}};
+  for (const auto& c : cases) {
+    surface.ops.clear();
+    time.time = {c.h, c.m, c.s};
+    face.DrawClock();
+    EXPECT_EQ(face.Hour24, c.h);
+    EXPECT_EQ(face.Hour12, c.hour12);
+    const auto discs = surface.Of(Kind::Disc);
+    ASSERT_EQ(surface.ops.size(), 3u);
+    const float radii[] = {560, 400, 160};
+    const PackedRGB colours[] = {c.second, c.minute, c.hour};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(discs[i].a, 800);
+      EXPECT_EQ(discs[i].b, 800);
+      EXPECT_FLOAT_EQ(discs[i].c, radii[i]);
+      EXPECT_EQ(discs[i].colour, colours[i]) << c.h << ":" << c.m << " disc " << i;
+      EXPECT_EQ(discs[i].fillColour, colours[i]);
+      EXPECT_TRUE(discs[i].fillSolid);
+    }
+    EXPECT_EQ(face.HandColour, c.hour);
   }
-  EXPECT_EQ(face.HandColour, Hsb(90));
 }
 
 TEST_F(FaceTest, UnknownFaceTypeOnlyReadsTheTime) {
@@ -195,10 +209,38 @@ TEST_F(FaceTest, RimSkippedInExpertModeAndForBarFaces) {
 }
 
 TEST_F(FaceTest, MinuteRingRadiusRoundsToEven) {
-  face.ClockSize = 810;
-  face.DrawRim();
-  EXPECT_EQ(surface.ops[26].c, 688);
-  EXPECT_EQ(surface.ops[0].a, 810);
+  // 0.85 x ClockSize: 688.5 and 705.5 both go to the even neighbour.
+  for (const auto& [size, radius] : {std::pair{810, 688}, std::pair{830, 706}}) {
+    surface.ops.clear();
+    face.ClockSize = static_cast<std::int16_t>(size);
+    face.DrawRim();
+    EXPECT_EQ(surface.ops[26].c, radius) << size;
+    EXPECT_EQ(surface.ops[0].a, size);
+  }
+}
+
+TEST_F(FaceTest, LabFaceRecomputesEveryColumnButABlackRepeat) {
+  // Each column forgets the stored colour, so a colour like the last one is
+  // computed afresh; only black, after two alike, is skipped and keeps the
+  // a* and b* computed last (brilliance 0 from the file, at midnight).
+  settings.BriMin = 0;
+  face.FaceType = 2;
+  time.time = {12, 0, 0};  // three red hands
+  face.DrawClock();
+  const auto red = surface.Of(Kind::Box);
+  surface.ops.clear();
+  time.time = {0, 0, 0};  // three black hands
+  face.DrawClock();
+  const auto black = surface.Of(Kind::Box);
+  ASSERT_EQ(red.size(), 9u);
+  ASSERT_EQ(black.size(), 9u);
+  for (std::size_t i = 0; i < 9; i += 3) {
+    EXPECT_EQ(black[i].colour, 0);  // the hand's bar
+    for (std::size_t k = i + 1; k < i + 3; ++k) {
+      EXPECT_EQ(black[k].colour, red[k].colour) << k;
+      EXPECT_EQ(black[k].b, red[k].b) << k;
+    }
+  }
 }
 
 TEST_F(FaceTest, RgbFaceColumns) {

