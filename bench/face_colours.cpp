@@ -1,7 +1,7 @@
 // Prints the hand colours the faces show at a local time with given levels,
 // as rrggbb: hour, minute, second. The endurance run checks the screen
 // against them.
-//   face_colours HH MM SS SatMax SatMin BriMax BriMin
+//   face_colours HH MM SS SatMax SatMin BriMax BriMin [smooth]
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,8 +10,8 @@
 
 int main(int argc, char** argv) {
   using namespace tintwatch;
-  if (argc != 8) {
-    std::fprintf(stderr, "usage: %s HH MM SS SatMax SatMin BriMax BriMin\n", argv[0]);
+  if (argc != 8 && argc != 9) {
+    std::fprintf(stderr, "usage: %s HH MM SS SatMax SatMin BriMax BriMin [smooth]\n", argv[0]);
     return 2;
   }
   const auto arg = [&](int i) { return static_cast<std::int16_t>(std::atoi(argv[i])); };
@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   settings.SatMin = arg(5);
   settings.BriMax = arg(6);
   settings.BriMin = arg(7);
+  settings.SmoothRunning = argc == 9 && arg(8) != 0;
   const ColorConverter converter;
   LabColour lab;
   const FixedTimeSource time({arg(1), arg(2), arg(3)});

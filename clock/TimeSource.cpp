@@ -7,6 +7,15 @@
 namespace tintwatch {
 
 LocalTime SystemTimeSource::Now() const {
+  // The zone in force now, not the one read at start: a laptop that travels
+  // or a user who picks another zone expects the next tick to follow. The
+  // reentrant conversions keep the zone they first loaded; tzset looks again
+  // (glibc only compares the zone file's status; TZ, when set, still rules).
+#ifdef _WIN32
+  _tzset();
+#else
+  tzset();
+#endif
   const std::time_t now = std::time(nullptr);
   std::tm local{};
 #ifdef _WIN32

@@ -9,7 +9,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-sh
           fonts-liberation)
 if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
-             g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream)
+             g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
+             tzdata util-linux)
 fi
 
 missing=()
