@@ -4,6 +4,7 @@
 
 #include "app/Form1.h"
 #include "app/Dialogs.h"
+#include "app/FaceImage.h"
 
 namespace {
 
@@ -41,12 +42,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tintwatch"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tintwatch"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintwatch.png")));
   QApplication::setQuitOnLastWindowClosed(false);
 
   tintwatch::HueTestState test;
   tintwatch::Form1 form(test, tintwatch::StandardDialogs());
   form.Load();
+  // The icon is for the taskbar and the dialogs, not for the first frame.
+  QTimer::singleShot(0, [] { QApplication::setWindowIcon(tintwatch::ClockIcon()); });
   QuitWhenNoWindowIsLeft quitter;
   app.installEventFilter(&quitter);
   return QApplication::exec();

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/QtSurface.h"
-#include "clock/ClockFace.h"
+#include "app/FaceImage.h"
+#include "clock/FacePicture.h"
 
 namespace {
 
@@ -84,29 +84,6 @@ class SvgSurface : public Surface {
   PackedRGB fore_ = 0;
 };
 
-// The face drawn as the clock window draws it at start-up: clear, rim, clock.
-void Draw(Surface& surface, std::int16_t faceType, bool expert, std::int16_t clockSize) {
-  const ClockSettings settings;
-  const ColorConverter converter;
-  LabColour lab;
-  const FixedTimeSource time({10, 10, 30});
-  ClockFace face(settings, converter, lab, time, surface);
-  face.FaceType = faceType;
-  face.ExpertMode = expert;
-  face.ClockSize = clockSize;
-  surface.Clear();
-  face.DrawRim();
-  face.DrawClock();
-}
-
-QImage Face(std::int16_t faceType, bool expert, int pixels) {
-  // One logical pixel per device pixel; the face fills the square as the
-  // clock's window does (2 x ClockSize + 50 twips).
-  QtSurface surface(QSize(pixels, pixels), 1.0);
-  Draw(surface, faceType, expert, static_cast<std::int16_t>((pixels * QtSurface::kTwipsPerPixel - 50) / 2));
-  return surface.Image().copy();
-}
-
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
   if (image.save(folder.filePath(name))) return true;
   std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
@@ -124,25 +101,17 @@ int main(int argc, char** argv) {
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) return 1;
-  bool ok = Save(Face(0, false, 330), folder, QStringLiteral("hue.png")) &&
-            Save(Face(0, true, 330), folder, QStringLiteral("hue-expert.png")) &&
-            Save(Face(1, false, 330), folder, QStringLiteral("rgb.png")) &&
-            Save(Face(2, false, 330), folder, QStringLiteral("lab.png"));
+  bool ok = Save(FaceImage(0, false, 330), folder, QStringLiteral("hue.png")) &&
+            Save(FaceImage(0, true, 330), folder, QStringLiteral("hue-expert.png")) &&
+            Save(FaceImage(1, false, 330), folder, QStringLiteral("rgb.png")) &&
+            Save(FaceImage(2, false, 330), folder, QStringLiteral("lab.png"));
   for (const int size : {16, 32, 48, 64, 128, 256}) {
-    // See-through, as it floats on a desktop: the white around it transparent.
-    // Below 48 pixels the rim's spokes would be all there is to see: the
-    // three discs alone, as Expert Mode draws them.
-    QImage icon = Face(0, size < 48, size).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < icon.height(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(icon.scanLine(y));
-      for (int x = 0; x < icon.width(); ++x) {
-        if (row[x] == qRgb(255, 255, 255)) row[x] = qRgba(0, 0, 0, 0);
-      }
-    }
+    // As the program's own icon: small sizes without the rim.
+    const QImage icon = SeeThroughImage(FaceImage(0, size < 48, size));
     ok = ok && Save(icon, folder, QStringLiteral("icon-%1.png").arg(size));
   }
   SvgSurface svg(1600);
-  Draw(svg, 0, false, 800);
+  DrawFacePicture(svg, 0, false, 800);
   QFile svgFile(folder.filePath(QStringLiteral("icon.svg")));
   const std::string text = svg.Text();
   ok = ok && svgFile.open(QIODevice::WriteOnly) &&

@@ -19,6 +19,9 @@ state=$(xprop -id "$w" _NET_WM_STATE)
 [[ $state == *_NET_WM_STATE_ABOVE* ]] || fail "not on top: $state"
 [[ $state == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "has a taskbar entry: $state"
 xprop -id "$w" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x[0-9a-f]*, 0x0' || fail "has a border: $(xprop -id "$w" _MOTIF_WM_HINTS)"
+# The icon, drawn once the clock is up: 16 x 16 to 64 x 64.
+has_icon() { xprop -id "$w" _NET_WM_ICON | grep -q 'Icon (64 x 64)'; }
+wait_until 5 has_icon || fail "no window icon: $(xprop -id "$w" _NET_WM_ICON | head -c 200)"
 
 # 15:47:33: hour 90 in the centre, minute 282 and second 198 in their rings,
 # and at 12 o'clock in the minute ring the colour of position 359.

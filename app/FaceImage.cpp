@@ -1,0 +1,36 @@
+#include "app/FaceImage.h"
+
+#include <QPixmap>
+
+#include "app/QtSurface.h"
+#include "clock/FacePicture.h"
+
+namespace tintwatch {
+
+QImage FaceImage(std::int16_t faceType, bool expertMode, int pixels) {
+  QtSurface surface(QSize(pixels, pixels), 1.0);
+  DrawFacePicture(surface, faceType, expertMode,
+                  static_cast<std::int16_t>((pixels * QtSurface::kTwipsPerPixel - 50) / 2));
+  return surface.Image().copy();
+}
+
+QImage SeeThroughImage(const QImage& image) {
+  QImage seeThrough = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < seeThrough.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(seeThrough.scanLine(y));
+    for (int x = 0; x < seeThrough.width(); ++x) {
+      if (row[x] == qRgb(255, 255, 255)) row[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+  return seeThrough;
+}
+
+QIcon ClockIcon() {
+  QIcon icon;
+  for (const int pixels : {16, 32, 48, 64}) {
+    icon.addPixmap(QPixmap::fromImage(SeeThroughImage(FaceImage(0, pixels < 48, pixels))));
+  }
+  return icon;
+}
+
+}  // namespace tintwatch
