@@ -26,8 +26,9 @@ constexpr const char* kTaskbarProperty = "tintwatchTaskbarEntry";
 // toolkit merges its own states into it when it maps the window), asked of
 // the window manager by a client message while it is mapped.
 void SendSkipTaskbar(xcb_connection_t* connection, xcb_window_t id, bool skip, bool mapped) {
-  const xcb_atom_t state = x11::Atom(connection, "_NET_WM_STATE");
-  const xcb_atom_t skipTaskbar = x11::Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+  // Asked of the server once: atoms live as long as the server does.
+  static const xcb_atom_t state = x11::Atom(connection, "_NET_WM_STATE");
+  static const xcb_atom_t skipTaskbar = x11::Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
   if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE) return;
   if (mapped) {
     xcb_client_message_event_t event{};
