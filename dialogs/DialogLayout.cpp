@@ -38,6 +38,14 @@ namespace {
 
 int Ceil(qreal value) { return static_cast<int>(std::ceil(value)); }
 
+// `size` grown to hold every control placed in `parent`.
+QSize WithChildren(const QWidget* parent, QSize size) {
+  for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!child->isWindow()) size = size.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+  }
+  return size;
+}
+
 // The size a control needs for its text, at least the size it has.
 QSize NeededSize(QWidget* control) {
   const QSize have = control->size();
@@ -61,11 +69,7 @@ QSize NeededSize(QWidget* control) {
   if (qobject_cast<QAbstractButton*>(control)) return have.expandedTo(control->sizeHint());
   if (qobject_cast<QLineEdit*>(control)) return have.expandedTo(QSize(have.width(), control->minimumSizeHint().height()));
   if (auto* frameBox = qobject_cast<QGroupBox*>(control)) {
-    QSize need = have.expandedTo(QSize(frameBox->minimumSizeHint().width(), have.height()));
-    for (const QWidget* child : frameBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (!child->isWindow()) need = need.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
-    }
-    return need;
+    return WithChildren(frameBox, have.expandedTo(QSize(frameBox->minimumSizeHint().width(), have.height())));
   }
   return have;
 }
@@ -125,12 +129,7 @@ void FitTexts(QWidget* dialog) {
   for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!child->isWindow()) GrowToFit(child);
   }
-  QSize client = dialog->size();
-  for (const QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!child->isWindow()) {
-      client = client.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
-    }
-  }
+  const QSize client = WithChildren(dialog, dialog->size());
   if (client != dialog->size()) dialog->setFixedSize(client);
 }
 
