@@ -45,14 +45,21 @@ void SetWhiteBackground(QWidget* window) {
 }
 
 #if !defined(Q_OS_WIN) && defined(TINTWATCH_HAVE_XCB)
+// The X connection when the window has a native window and the server
+// offers the shape extension; null otherwise.
+xcb_connection_t* ShapeConnection(const QWidget* window) {
+  xcb_connection_t* connection = x11::Connection();
+  if (!connection || !window->windowHandle()) return nullptr;
+  const xcb_query_extension_reply_t* shape = xcb_get_extension_data(connection, &xcb_shape_id);
+  return shape && shape->present ? connection : nullptr;
+}
+
 // The window's shape set on the X window in device pixels. The toolkit's own
 // mask is in logical pixels: at a device pixel ratio of 2 one sample in four
 // would decide each edge, where exactly the pure-white pixels are to be holes.
 bool SetDeviceShape(QWidget* window, const QImage& picture) {
-  xcb_connection_t* connection = x11::Connection();
-  if (!connection || !window->windowHandle()) return false;
-  const xcb_query_extension_reply_t* shape = xcb_get_extension_data(connection, &xcb_shape_id);
-  if (!shape || !shape->present) return false;
+  xcb_connection_t* connection = ShapeConnection(window);
+  if (!connection) return false;
   // One rectangle for each run of non-white pixels in a row; a row like the
   // one above only makes that row's rectangles taller.
   const QImage pixels = picture.format() == QImage::Format_RGB32 ? picture
@@ -97,10 +104,8 @@ bool SetDeviceShape(QWidget* window, const QImage& picture) {
 }
 
 void ClearDeviceShape(QWidget* window) {
-  xcb_connection_t* connection = x11::Connection();
-  if (!connection || !window->windowHandle()) return;
-  const xcb_query_extension_reply_t* shape = xcb_get_extension_data(connection, &xcb_shape_id);
-  if (!shape || !shape->present) return;
+  xcb_connection_t* connection = ShapeConnection(window);
+  if (!connection) return;
   xcb_shape_mask(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, static_cast<xcb_window_t>(NativeHandle(window)),
                  0, 0, XCB_NONE);
   xcb_flush(connection);
