@@ -125,11 +125,12 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
       test_(test),
       dialogs_(std::move(dialogs)),
       ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
+      time_(time ? *time : *ownTime_),
       surface_(QSize(110, 110), devicePixelRatioF()),
       timer1_([this] { Tick([this] { window_.Timer1_Timer(); }); }, QtIntervalTimer::Pace::WallClock,
-              [clock = time ? time : ownTime_.get()] { return clock->EpochMilliseconds(); }),
+              [this] { return time_.EpochMilliseconds(); }),
       timer2_([this] { Tick([this] { window_.Timer2_Timer(); }); }),
-      window_(*this, surface_, timer1_, timer2_, time ? *time : *ownTime_, random_, test, std::move(settingsFile)),
+      window_(*this, surface_, timer1_, timer2_, time_, random_, test, std::move(settingsFile)),
       picture_(new Picture1(*this, surface_)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kProgramTitle));

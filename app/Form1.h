@@ -103,6 +103,7 @@ class Form1 : public QWidget, public WindowPort {
   HueTestState& test_;
   DialogFactory dialogs_;
   std::unique_ptr<TimeSource> ownTime_;
+  const TimeSource& time_;  // the one given, or ownTime_
   QtSurface surface_;
   QtIntervalTimer timer1_;
   QtIntervalTimer timer2_;
