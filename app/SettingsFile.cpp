@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -113,9 +114,15 @@ std::optional<SettingsFileExtras> LoadSettings(ClockSettings& settings, const st
   if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string content(kMaxBytesRead, '\0');
-  in.read(content.data(), static_cast<std::streamsize>(content.size()));
-  content.resize(static_cast<std::size_t>(in.gcount()));
+  // Read as it comes, not into a buffer made up front at the largest size:
+  // that would cost a megabyte of zeroes to read fifty bytes.
+  std::string content;
+  char chunk[4096];
+  while (content.size() < kMaxBytesRead) {
+    in.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, kMaxBytesRead - content.size())));
+    if (in.gcount() <= 0) break;
+    content.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
   in.close();
   return ReadSettings(content, settings);
 }

@@ -280,6 +280,16 @@ TEST_F(SettingsFileTest, HugeFileIsReadOnlyAsFarAsTheLimit) {
   EXPECT_FALSE(LoadSettings(s, file_));
   Write("1 2 1 1 1 1 1 1 1 1 1 " + std::string(3 << 20, 'x'));
   EXPECT_TRUE(LoadSettings(s, file_));
+  // Well inside the limit, a value a few kilobytes in, across the reader's
+  // block boundaries, is read whole.
+  for (const std::size_t blanks : {4095, 8191, 70000}) {
+    Write(std::string(blanks, ' ') + "15 30 0 1 100 100 100 30 0 0 1");
+    ClockSettings read;
+    const auto extras = LoadSettings(read, file_);
+    ASSERT_TRUE(extras) << blanks;
+    EXPECT_EQ(extras->Left, 15) << blanks;
+    EXPECT_EQ(read.BriMin, 30) << blanks;
+  }
 }
 
 }  // namespace
