@@ -27,8 +27,9 @@ constexpr const char* kTaskbarProperty = "tintwatchTaskbarEntry";
 // the window manager by a client message while it is mapped.
 void SendSkipTaskbar(xcb_connection_t* connection, xcb_window_t id, bool skip, bool mapped) {
   // Asked of the server once: atoms live as long as the server does.
-  static const xcb_atom_t state = x11::Atom(connection, "_NET_WM_STATE");
-  static const xcb_atom_t skipTaskbar = x11::Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+  static const std::vector<xcb_atom_t> interned = x11::Atoms(connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
+  const xcb_atom_t state = interned[0];
+  const xcb_atom_t skipTaskbar = interned[1];
   if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE) return;
   if (mapped) {
     xcb_client_message_event_t event{};

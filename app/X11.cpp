@@ -12,12 +12,19 @@ xcb_connection_t* Connection() {
   return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-  free(reply);
-  return atom;
+std::vector<xcb_atom_t> Atoms(xcb_connection_t* connection, std::initializer_list<const char*> names) {
+  // Every request is sent before the first reply is awaited.
+  std::vector<xcb_intern_atom_cookie_t> cookies;
+  for (const char* name : names) {
+    cookies.push_back(xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name));
+  }
+  std::vector<xcb_atom_t> atoms;
+  for (const xcb_intern_atom_cookie_t cookie : cookies) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    atoms.push_back(reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE));
+    free(reply);
+  }
+  return atoms;
 }
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {
