@@ -121,7 +121,9 @@ void Picture1::keyPressEvent(QKeyEvent* event) {
 }
 
 Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, std::filesystem::path settingsFile)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+    // On top from the start, as start-up leaves it: a change of that flag
+    // later would replace the native window made below.
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       test_(test),
       dialogs_(std::move(dialogs)),
       ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
@@ -143,6 +145,10 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
   // shows at another.
   resize(110, 110);
   picture_->resize(size());
+  // The picture is shown just after the window, not with it: the first
+  // widget shown wakes the accessibility bridge, whose session-bus
+  // connection would otherwise hold back the window's appearing.
+  picture_->hide();
   surface_.SetChangedCallback([this] {
     if (presentPending_) return;
     presentPending_ = true;
@@ -246,6 +252,7 @@ void Form1::SetOnTop(bool onTop) {
   if (wasVisible) move(place);
   RestoreLayering(this);
   show();
+  picture_->show();
   ApplyColourKey(this, surface_.Image());
 }
 
