@@ -13,8 +13,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <utility>
 
 #include "app/ButtonState.h"
 #include "app/DirectPresent.h"
@@ -145,10 +147,7 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
   // shows at another.
   resize(110, 110);
   picture_->resize(size());
-  // The picture is shown just after the window, not with it: the first
-  // widget shown wakes the accessibility bridge, whose session-bus
-  // connection would otherwise hold back the window's appearing.
-  picture_->hide();
+  picture_->hide();  // shown with the window
   surface_.SetChangedCallback([this] {
     if (presentPending_) return;
     presentPending_ = true;
@@ -162,6 +161,16 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
 }
 
 Form1::~Form1() = default;
+
+void Form1::Load() {
+  // Start-up shows the window once it is done, its first frame drawn: drawing
+  // after the window is asked for would compete with the window manager
+  // showing it.
+  loading_ = true;
+  window_.Form_Load();
+  loading_ = false;
+  ShowClock();
+}
 
 void Form1::Tick(const std::function<void()>& handler) {
   // A tick shows its drawing as soon as it is done, without one more trip
@@ -233,7 +242,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   // Ticks go straight to the screen, past the toolkit's copy of the window;
   // an exposed window must be painted afresh from the picture, not from
   // that copy, which may hold an older face.
-  if (event->type() == QEvent::Expose && watched == watchedWindow_) picture_->update();
+  if (event->type() == QEvent::Expose && watched == watchedWindow_) {
+    picture_->update();
+    // After this exposure's painting, which follows this filter.
+    if (firstOnScreen_ && watchedWindow_->isExposed()) {
+      QTimer::singleShot(0, this, std::exchange(firstOnScreen_, nullptr));
+    }
+  }
   return QWidget::eventFilter(watched, event);
 }
 
@@ -251,7 +266,14 @@ void Form1::SetOnTop(bool onTop) {
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   if (wasVisible) move(place);
   RestoreLayering(this);
+  if (!loading_) ShowClock();
+}
+
+void Form1::ShowClock() {
   show();
+  // After the window, not with it: the first widget shown wakes the
+  // accessibility bridge, whose session-bus connection would otherwise hold
+  // back the window's appearing.
   picture_->show();
   ApplyColourKey(this, surface_.Image());
 }

@@ -50,7 +50,9 @@ class Form1 : public QWidget, public WindowPort {
         std::filesystem::path settingsFile = kSettingsFileName);
   ~Form1() override;
 
-  void Load() { window_.Form_Load(); }
+  void Load();
+  // Runs once the clock is first on the screen and drawn there.
+  void WhenFirstOnScreen(std::function<void()> action) { firstOnScreen_ = std::move(action); }
   ClockWindow& Window() { return window_; }
   QtSurface& Surface() { return surface_; }
   QtIntervalTimer& Timer1() { return timer1_; }
@@ -93,6 +95,7 @@ class Form1 : public QWidget, public WindowPort {
  private:
   enum class Move { None, System, ByHand };
   void Present();
+  void ShowClock();
   void Tick(const std::function<void()>& handler);
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
@@ -115,7 +118,9 @@ class Form1 : public QWidget, public WindowPort {
   QPointer<QDialog> about_;
   bool presentPending_ = false;
   bool ticking_ = false;
+  bool loading_ = false;
   QPointer<QWindow> watchedWindow_;
+  std::function<void()> firstOnScreen_;
   Move moving_ = Move::None;
   QPoint grabOffset_;
   QTimer moveWatch_;

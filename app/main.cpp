@@ -46,9 +46,11 @@ int main(int argc, char** argv) {
 
   tintwatch::HueTestState test;
   tintwatch::Form1 form(test, tintwatch::StandardDialogs());
+  // The icon is for the taskbar and the dialogs, not for the first frame:
+  // set once the clock is on the screen, the window manager would otherwise
+  // read it while it is still putting the window there.
+  form.WhenFirstOnScreen([] { QApplication::setWindowIcon(tintwatch::ClockIcon()); });
   form.Load();
-  // The icon is for the taskbar and the dialogs, not for the first frame.
-  QTimer::singleShot(0, [] { QApplication::setWindowIcon(tintwatch::ClockIcon()); });
   QuitWhenNoWindowIsLeft quitter;
   app.installEventFilter(&quitter);
   return QApplication::exec();
