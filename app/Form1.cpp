@@ -162,16 +162,6 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
 
 Form1::~Form1() = default;
 
-void Form1::Load() {
-  // Start-up shows the window once it is done, its first frame drawn: drawing
-  // after the window is asked for would compete with the window manager
-  // showing it.
-  loading_ = true;
-  window_.Form_Load();
-  loading_ = false;
-  ShowClock();
-}
-
 void Form1::Tick(const std::function<void()>& handler) {
   // A tick shows its drawing as soon as it is done, without one more trip
   // round the event loop. A tick that opens a dialog (the hue test's pause
@@ -266,10 +256,6 @@ void Form1::SetOnTop(bool onTop) {
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   if (wasVisible) move(place);
   RestoreLayering(this);
-  if (!loading_) ShowClock();
-}
-
-void Form1::ShowClock() {
   show();
   // After the window, not with it: the first widget shown wakes the
   // accessibility bridge, whose session-bus connection would otherwise hold

@@ -50,7 +50,7 @@ class Form1 : public QWidget, public WindowPort {
         std::filesystem::path settingsFile = kSettingsFileName);
   ~Form1() override;
 
-  void Load();
+  void Load() { window_.Form_Load(); }
   // Runs once the clock is first on the screen and drawn there.
   void WhenFirstOnScreen(std::function<void()> action) { firstOnScreen_ = std::move(action); }
   ClockWindow& Window() { return window_; }
@@ -95,7 +95,6 @@ class Form1 : public QWidget, public WindowPort {
  private:
   enum class Move { None, System, ByHand };
   void Present();
-  void ShowClock();
   void Tick(const std::function<void()>& handler);
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
@@ -118,7 +117,6 @@ class Form1 : public QWidget, public WindowPort {
   QPointer<QDialog> about_;
   bool presentPending_ = false;
   bool ticking_ = false;
-  bool loading_ = false;
   QPointer<QWindow> watchedWindow_;
   std::function<void()> firstOnScreen_;
   Move moving_ = Move::None;

@@ -5,7 +5,7 @@
 # window, seen by an X client on the root (median of interleaved starts);
 # resident memory after 10 s; CPU time over 60 s of ticking.
 #   bash bench/compare-xclock.sh [path/to/tintwatch]
-# BENCH_STARTS (default 7) starts of each; BENCH_SECONDS (default 60).
+# BENCH_STARTS (default 31) starts of each; BENCH_SECONDS (default 60).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 export TINTWATCH=$(realpath "${1:-$top/build/tintwatch}")
@@ -31,7 +31,7 @@ write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
 names=(tintwatch bare xclock)
 declare -A command=([tintwatch]="$TINTWATCH" [bare]="$tools/bare_qt" [xclock]="xclock -update 1 -geometry 110x110+300+100")
 declare -A times
-for ((i = 0; i < ${BENCH_STARTS:-7}; i++)); do
+for ((i = 0; i < ${BENCH_STARTS:-31}; i++)); do
   for name in "${names[@]}"; do
     read -r ms pid < <(cd "$folder" && exec "$tools/map_watch" ${command[$name]} 2>/dev/null)
     times[$name]+="$ms "
@@ -57,7 +57,7 @@ sleep "${BENCH_SECONDS:-60}"
 mb() { awk -v kb="$1" 'BEGIN{printf "%.1f MB", kb / 1024}'; }
 ms() { awk -v ns="$1" 'BEGIN{printf "%.1f ms", ns / 1e6}'; }
 printf '| | Tintwatch | bare Qt window | xclock -update 1 |\n|---|---|---|---|\n'
-printf '| start to first window mapped (median of %s) |' "${BENCH_STARTS:-7}"
+printf '| start to first window mapped (median of %s) |' "${BENCH_STARTS:-31}"
 for name in "${names[@]}"; do printf ' %s ms |' "$(tr ' ' '\n' <<<"${times[$name]}" | grep . | median)"; done
 printf '\n| resident memory after 10 s |'
 for name in "${names[@]}"; do printf ' %s |' "$(mb "${rss[$name]}")"; done
