@@ -1,8 +1,9 @@
 // Starts a program and reports, in milliseconds, how long after the exec the
 // first window was mapped on the screen: an X client listening on the root
-// for MapNotify, so nothing polls. Then prints the program's PID and leaves
-// it running.
-//   map_watch PROGRAM [ARGS...]        prints "MS PID"
+// for MapNotify, so nothing polls. Then prints the program's PID and the
+// mapped window (the window manager's frame, where there is one) and leaves
+// the program running.
+//   map_watch PROGRAM [ARGS...]        prints "MS PID WINDOW"
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -34,12 +35,13 @@ int main(int argc, char** argv) {
     _exit(127);
   }
   while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
-    const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                        !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect;
+    const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+    const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY && !map->override_redirect;
+    const xcb_window_t window = map->window;
     free(event);
     if (mapped) {
       const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-      std::printf("%.2f %d\n", ms, static_cast<int>(pid));
+      std::printf("%.2f %d %u\n", ms, static_cast<int>(pid), static_cast<unsigned>(window));
       return 0;
     }
     int status = 0;
