@@ -250,12 +250,15 @@ void Form1::FollowScreenScale() {
 }
 
 void Form1::SetOnTop(bool onTop) {
-  const bool wasVisible = isVisible();
-  const QPoint place = pos();
-  // Changing a window flag hides the window: show it again where it was.
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  if (wasVisible) move(place);
-  RestoreLayering(this);
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+    // Changing a window flag hides the window and can reset or replace its
+    // native window: show it again where it was, as it was.
+    const bool wasVisible = isVisible();
+    const QPoint place = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible) move(place);
+    RestoreLayering(this);
+  }
   show();
   // After the window, not with it: the first widget shown wakes the
   // accessibility bridge, whose session-bus connection would otherwise hold

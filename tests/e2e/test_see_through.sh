@@ -28,6 +28,21 @@ open_menu "$(clock_window)"
 xdotool key Down Down Return
 expect_pixel 102 102 000000 "see-through again"
 taskbar_entry || fail "the taskbar entry went with the white background"
+
+# Stay on Top off and on again gives the window new flags: it stays
+# see-through, where it was, with its taskbar entry.
+on_top() { xprop -id "$(clock_window)" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+place() { xwininfo -id "$(clock_window)" | grep 'Absolute upper-left'; }
+before=$(place)
+for want in off on; do
+  open_menu "$(clock_window)"
+  xdotool key Down Return  # Stay on Top
+  if [ $want = off ]; then wait_until 5 eval '! on_top' || fail "still on top"; else wait_until 5 on_top || fail "not on top again"; fi
+  expect_pixel 102 102 000000 "see-through with Stay on Top $want"
+  expect_pixel 155 155 80ff00 "hour disc with Stay on Top $want"
+  taskbar_entry || fail "the taskbar entry went with Stay on Top $want"
+  [ "$(place)" = "$before" ] || fail "moved with Stay on Top $want: $(place)"
+done
 kill "$clock_pid"
 
 write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  0 "
