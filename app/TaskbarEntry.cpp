@@ -43,6 +43,8 @@ void SendSkipTaskbar(xcb_connection_t* connection, xcb_window_t id, bool skip, b
     xcb_send_event(connection, 0, x11::RootWindow(connection),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
+    xcb_flush(connection);
+    return;
   }
   QList<xcb_atom_t> atoms;
   const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 1024);
@@ -54,10 +56,8 @@ void SendSkipTaskbar(xcb_connection_t* connection, xcb_window_t id, bool skip, b
     free(reply);
   }
   if (skip) atoms.append(skipTaskbar);
-  if (!mapped) {
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
-                        static_cast<uint32_t>(atoms.size()), atoms.constData());
-  }
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                      static_cast<uint32_t>(atoms.size()), atoms.constData());
   xcb_flush(connection);
 }
 
