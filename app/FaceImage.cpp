@@ -14,8 +14,8 @@ QImage FaceImage(std::int16_t faceType, bool expertMode, int pixels) {
   return surface.Image().copy();
 }
 
-QImage SeeThroughImage(const QImage& image) {
-  QImage seeThrough = image.convertToFormat(QImage::Format_ARGB32);
+QImage IconImage(int pixels) {
+  QImage seeThrough = FaceImage(0, pixels < 48, pixels).convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < seeThrough.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(seeThrough.scanLine(y));
     for (int x = 0; x < seeThrough.width(); ++x) {
@@ -28,7 +28,7 @@ QImage SeeThroughImage(const QImage& image) {
 QIcon ClockIcon() {
   QIcon icon;
   for (const int pixels : {16, 32, 48, 64}) {
-    icon.addPixmap(QPixmap::fromImage(SeeThroughImage(FaceImage(0, pixels < 48, pixels))));
+    icon.addPixmap(QPixmap::fromImage(IconImage(pixels)));
   }
   return icon;
 }

@@ -106,9 +106,7 @@ int main(int argc, char** argv) {
             Save(FaceImage(1, false, 330), folder, QStringLiteral("rgb.png")) &&
             Save(FaceImage(2, false, 330), folder, QStringLiteral("lab.png"));
   for (const int size : {16, 32, 48, 64, 128, 256}) {
-    // As the program's own icon: small sizes without the rim.
-    const QImage icon = SeeThroughImage(FaceImage(0, size < 48, size));
-    ok = ok && Save(icon, folder, QStringLiteral("icon-%1.png").arg(size));
+    ok = ok && Save(IconImage(size), folder, QStringLiteral("icon-%1.png").arg(size));
   }
   SvgSurface svg(1600);
   DrawFacePicture(svg, 0, false, 800);
