@@ -60,6 +60,14 @@ void ClockWindow::Timer1_Timer() {
   face_.DrawClock();
 }
 
+void ClockWindow::Timer1_Timer(std::int64_t firedAtMilliseconds) {
+  if (test_.TestActive) {
+    run_.StartHueTest();
+    return;
+  }
+  face_.DrawClock(face_.LocalAt(firedAtMilliseconds));
+}
+
 void ClockWindow::Redraw() {
   surface_.Clear();
   face_.DrawRim();

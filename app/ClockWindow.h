@@ -77,6 +77,9 @@ class ClockWindow : private HueTestPort {
 
   void Form_Load();
   void Timer1_Timer();
+  // A tick paced by the wall clock draws the time it was aimed with: the
+  // reading that also set the next tick's delay.
+  void Timer1_Timer(std::int64_t firedAtMilliseconds);
   void Timer2_Timer() { run_.Timer2_Timer(); }
   void Redraw() override;
   void Picture1_MouseUp(int button, int shift, double x, double y);

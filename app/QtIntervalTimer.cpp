@@ -11,7 +11,10 @@ QtIntervalTimer::QtIntervalTimer(std::function<void()> tick, Pace pace, WallCloc
   QObject::connect(&timer_, &QTimer::timeout, [this, tick = std::move(tick)] {
     // Re-armed before the handler runs, so that whatever the handler does to
     // the timer (stop it, change the interval) has the last word.
-    if (pace_ == Pace::WallClock) Arm();
+    if (pace_ == Pace::WallClock) {
+      firedAt_ = wallClock_();
+      Arm(firedAt_);
+    }
     tick();
   });
 }
@@ -29,11 +32,11 @@ void QtIntervalTimer::SetEnabled(bool enabled) {
 
 void QtIntervalTimer::Restart() {
   timer_.stop();
-  if (enabled_ && interval_ > 0) Arm();
+  if (enabled_ && interval_ > 0) Arm(pace_ == Pace::WallClock ? wallClock_() : 0);
 }
 
-void QtIntervalTimer::Arm() {
-  timer_.start(pace_ == Pace::WallClock ? DelayToNextBoundary(wallClock_(), interval_) : interval_);
+void QtIntervalTimer::Arm(std::int64_t now) {
+  timer_.start(pace_ == Pace::WallClock ? DelayToNextBoundary(now, interval_) : interval_);
 }
 
 }  // namespace tintwatch

@@ -30,14 +30,18 @@ class QtIntervalTimer : public IntervalTimer {
   // Whether a tick is on its way, and in how many milliseconds (for tests).
   bool Running() const { return timer_.isActive(); }
   int ArmedDelay() const { return timer_.interval(); }
+  // The wall-clock reading taken as the present tick fired, which aimed the
+  // next one: the time that tick is to show.
+  std::int64_t FiredAt() const { return firedAt_; }
 
  private:
   void Restart();
-  void Arm();
+  void Arm(std::int64_t now);
 
   QTimer timer_;
   Pace pace_;
   WallClock wallClock_;
+  std::int64_t firedAt_ = 0;
   int interval_ = 0;
   bool enabled_ = true;
 };

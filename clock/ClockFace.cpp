@@ -49,8 +49,9 @@ PackedRGB ClockFace::MinuteColour() {
 
 PackedRGB ClockFace::SecondColour() { return WheelColour(static_cast<std::int16_t>(Seconds * 6)); }
 
-void ClockFace::DrawClock() {
-  const LocalTime now = time_.Now();
+void ClockFace::DrawClock(const LocalTime& now) {
+  // The levels, the smooth positions and the hands all use these fields:
+  // one reading of the time for the whole face.
   Hour24 = static_cast<std::int16_t>(now.hour);
   Hour12 = static_cast<std::int16_t>(Hour24 % 12);
   Minutes = static_cast<std::int16_t>(now.minute);

@@ -364,5 +364,26 @@ TEST_F(FaceTest, LabColumnsAtSize810) {
   EXPECT_EQ(surface.ops[7].a, 81);
 }
 
+// The local time is the precise wall clock's own reading split up: just after
+// a second begins it names that second (the coarse clock behind time() still
+// gives the one before for a few milliseconds). Real clock, twice.
+TEST(SystemTimeSourceTest, NamesTheSecondOfItsOwnPreciseReading) {
+  const SystemTimeSource clock;
+  // Seconds are the same in every zone of whole minutes.
+  EXPECT_EQ(clock.LocalAt(1796658453999).second, 33);
+  EXPECT_EQ(clock.LocalAt(1796658454000).second, 34);
+  EXPECT_EQ(FixedTimeSource({0, 0, 0}).LocalAt(-1).second, 59);
+  for (int boundaries = 0; boundaries < 2; ++boundaries) {
+    std::int64_t before = clock.EpochMilliseconds();
+    const std::int64_t next = before / 1000 + 1;
+    while ((before = clock.EpochMilliseconds()) / 1000 < next) {
+    }
+    const LocalTime now = clock.Now();
+    const std::int64_t after = clock.EpochMilliseconds();
+    EXPECT_TRUE(now.second == before / 1000 % 60 || now.second == after / 1000 % 60)
+        << "read " << now.second << " between " << before << " and " << after;
+  }
+}
+
 }  // namespace
 }  // namespace tintwatch

@@ -126,6 +126,13 @@ TEST_F(ClockWindowTest, TickDrawsOnlyTheDiscs) {
   window.Timer1_Timer();
   EXPECT_EQ(surface.ops.size(), 3u);
   EXPECT_EQ(surface.Of(Kind::Disc).size(), 3u);
+  // A tick given the reading it was aimed with draws that second, not one
+  // read afresh (the source still says :33).
+  surface.ops.clear();
+  window.Timer1_Timer(FixedTimeSource({15, 47, 34}).EpochMilliseconds());
+  const ColorConverter cc;
+  ASSERT_EQ(surface.Of(Kind::Disc).size(), 3u);
+  EXPECT_EQ(surface.Of(Kind::Disc)[0].fillColour, cc.HSBToRGB(cc.HSBToLong(34 * 6, 100, 100)));
 }
 
 TEST_F(ClockWindowTest, ArmedTestStartsAtTheNextTick) {
