@@ -4,7 +4,11 @@
 # every request they send to the X server, and the first request of each
 # second gives that tick's phase (milliseconds after the second began).
 # Prints, for each program and for `xclock -update 1`, the median and the
-# worst phase, then the hue check test's step intervals seen the same way.
+# worst phase. For each program it also shows what the ticks drew: the seconds
+# ring read from the X server (tests/e2e/second_probe) 300 and 700 ms into
+# every second, the share of those readings that named another second than
+# the wall clock's, and the delay from each second's start to the face
+# showing it. Then the hue check test's step intervals seen the same way.
 #   bash bench/tick-phase.sh [tintwatch ...]     (default build/tintwatch)
 # BENCH_SECONDS (default 30) sets the length of each measurement.
 set -euo pipefail
@@ -12,6 +16,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 programs=()
 for program in "${@:-$top/build/tintwatch}"; do programs+=("$(realpath "$program")"); done
 export TINTWATCH=${programs[0]}
+probe=$top/build/tests/second_probe
+[ -x "$probe" ] || { echo "build the tests first: $probe is missing" >&2; exit 1; }
 for tool in xclock strace; do
   command -v $tool >/dev/null && continue
   sudo=""
@@ -48,19 +54,28 @@ phases() {
                    printf "%.1f %.1f %d\n", v[int((NR + 1) / 2)], v[NR], NR}'
 }
 
+has_window_of() { [ -n "$(xdotool search --onlyvisible --pid "$1" --classname '^tintwatch$' 2>/dev/null)" ]; }
 names=()
 files=()
 running=()
+probes=()
+probe_pids=()
 i=0
 for program in "${programs[@]}"; do
   folder=$work/home$i
   mkdir -p "$folder"
   write_settings "$folder" " $((1500 + 1800 * i))  1500  0  1  100  100  100  100  0  0  1 "
-  (cd "$folder" && exec "$program") >"$work/tw$i.log" 2>&1 &
+  (cd "$folder" && TZ=UTC exec "$program") >"$work/tw$i.log" 2>&1 &
   pid=$!
   pids+=($pid)
   running+=($pid)
   trace $pid "$work/tw$i.trace"
+  wait_until 10 has_window_of $pid || fail "no clock from $program"
+  probes+=("$work/tw$i.probe")
+  "$probe" "$(xdotool search --onlyvisible --pid $pid --classname '^tintwatch$' | head -n 1)" 53 20 "$seconds" \
+    >"$work/tw$i.probe" 2>&1 &
+  probe_pids+=($!)
+  pids+=($!)
   names+=("Tintwatch ($program)")
   files+=("$work/tw$i.trace")
   i=$((i + 1))
@@ -73,11 +88,17 @@ names+=("xclock -update 1")
 files+=("$work/xclock.trace")
 
 sleep "$seconds"
-echo "Phase of the ticks after the second boundary, over $seconds s:"
-printf '| | median | worst | ticks |\n|---|---|---|---|\n'
+wait "${probe_pids[@]}" || true
+echo "Phase of the ticks after the second boundary (X requests), and what they showed (the seconds ring), over $seconds s:"
+printf '| | median phase | worst phase | ticks | readings of another second | shown after (median) | shown after (worst) |\n'
+printf '|---|---|---|---|---|---|---|\n'
 for k in "${!names[@]}"; do
   read -r median worst count < <(phases "${files[$k]}")
-  printf '| %s | %s ms | %s ms | %s |\n' "${names[$k]}" "$median" "$worst" "$count"
+  shown="- | - | -"
+  if [ -n "${probes[$k]:-}" ]; then
+    shown=$(awk '/^samples/ {printf "%d of %d | %s ms | %s ms", $4, $2, $7, $9}' "${probes[$k]}")
+  fi
+  printf '| %s | %s ms | %s ms | %s | %s |\n' "${names[$k]}" "$median" "$worst" "$count" "$shown"
 done
 kill $xc "${running[@]}"
 
