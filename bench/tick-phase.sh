@@ -54,7 +54,7 @@ phases() {
                    printf "%.1f %.1f %d\n", v[int((NR + 1) / 2)], v[NR], NR}'
 }
 
-has_window_of() { [ -n "$(xdotool search --onlyvisible --pid "$1" --classname '^tintwatch$' 2>/dev/null)" ]; }
+has_window_of() { [ -n "$(xdotool search --all --onlyvisible --pid "$1" --classname '^tintwatch$' 2>/dev/null)" ]; }
 names=()
 files=()
 running=()
@@ -69,26 +69,30 @@ for program in "${programs[@]}"; do
   pid=$!
   pids+=($pid)
   running+=($pid)
-  trace $pid "$work/tw$i.trace"
   wait_until 10 has_window_of $pid || fail "no clock from $program"
-  probes+=("$work/tw$i.probe")
-  "$probe" "$(xdotool search --onlyvisible --pid $pid --classname '^tintwatch$' | head -n 1)" 53 20 "$seconds" \
-    >"$work/tw$i.probe" 2>&1 &
-  probe_pids+=($!)
-  pids+=($!)
   names+=("Tintwatch ($program)")
   files+=("$work/tw$i.trace")
+  probes+=("$work/tw$i.probe")
   i=$((i + 1))
 done
 xclock -update 1 -geometry 110x110+600+400 >"$work/xclock.log" 2>&1 &
 xc=$!
 pids+=($xc)
-trace $xc "$work/xclock.trace"
 names+=("xclock -update 1")
 files+=("$work/xclock.trace")
 
-sleep "$seconds"
+# First what the faces show, untraced (strace's own delay would give a late
+# tick time to catch up with a late clock), then when the requests go out.
+for k in "${!running[@]}"; do
+  "$probe" "$(xdotool search --all --onlyvisible --pid "${running[$k]}" --classname '^tintwatch$' | head -n 1)" 53 20 \
+    "$seconds" >"${probes[$k]}" 2>&1 &
+  probe_pids+=($!)
+  pids+=($!)
+done
 wait "${probe_pids[@]}" || true
+for k in "${!running[@]}"; do trace "${running[$k]}" "${files[$k]}"; done
+trace $xc "$work/xclock.trace"
+sleep "$seconds"
 echo "Phase of the ticks after the second boundary (X requests), and what they showed (the seconds ring), over $seconds s:"
 printf '| | median phase | worst phase | ticks | readings of another second | shown after (median) | shown after (worst) |\n'
 printf '|---|---|---|---|---|---|---|\n'
