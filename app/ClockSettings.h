@@ -38,7 +38,8 @@ inline constexpr const char* kSettingsFileName = "Tintwatch.txt";
 std::optional<SettingsFileExtras> ReadSettings(std::string_view content, ClockSettings& settings);
 
 // Opens the file (relative names resolve against the working directory) and
-// reads it; a missing, unreadable or oversized file takes the failure path.
+// reads it; a missing or unreadable file, or anything but a regular file,
+// takes the failure path, and only the first megabyte is read.
 std::optional<SettingsFileExtras> LoadSettings(ClockSettings& settings,
                                                const std::filesystem::path& file = kSettingsFileName);
 
@@ -47,8 +48,12 @@ std::string FormatSettingsLine(float left, float top, const ClockSettings& setti
                                bool whiteBackground);
 
 // Writes the line so that the old file is never left truncated: a new file
-// is written beside it and renamed over it; only where the folder allows no
-// new file is it written in place. False when nothing could be written.
+// under a name of its own is written beside it, flushed to the disk and
+// renamed over it, with the old file's mode; only where the folder allows no
+// new file is it written in place. A link is written through to its file. A
+// file that does not load is first kept beside, as "<name>.unreadable" (one
+// copy, the newest). False, with nothing changed, for a read-only file, for
+// anything but a regular file, and when nothing could be written.
 bool SaveSettings(const std::string& line, const std::filesystem::path& file = kSettingsFileName);
 
 }  // namespace tintwatch

@@ -75,4 +75,19 @@ grep -q '^exec pwd$' "$launcher" || fail "the launcher does not start /usr/bin/t
   fail "launcher folder without XDG_CONFIG_HOME"
 [ "$(XDG_CONFIG_HOME="$work/config" HOME="$work/home" sh "$launcher")" = "$work/config/tintwatch" ] ||
   fail "launcher folder with XDG_CONFIG_HOME"
+[ "$(cd "$work" && XDG_CONFIG_HOME=relative HOME="$work/home" sh "$launcher")" = "$work/home/.config/tintwatch" ] ||
+  fail "launcher folder with a relative XDG_CONFIG_HOME"
+[ ! -e "$work/relative" ] || fail "the launcher made a folder under a relative XDG_CONFIG_HOME"
+# Folders it makes are the user's alone, whatever the umask.
+(umask 022 && XDG_CONFIG_HOME="$work/new/config" HOME="$work/home" sh "$launcher" >/dev/null)
+for folder in "$work/new/config" "$work/new/config/tintwatch" "$work/home/.config"; do
+  [ "$(stat -c %a "$folder")" = 700 ] || fail "launcher made $folder with mode $(stat -c %a "$folder")"
+done
+# Without a home it says why on standard error, and starts nothing.
+for home in "env -u HOME" "env HOME=" "env HOME=relative"; do
+  if out=$($home XDG_CONFIG_HOME= sh "$launcher" 2>"$work/launch.err"); then
+    fail "launcher started with $home: $out"
+  fi
+  grep -q HOME "$work/launch.err" || fail "launcher said nothing about HOME with $home: $(cat "$work/launch.err")"
+done
 echo "package $(basename "$deb"): $(wc -l <<<"$files") files, Depends: $depends"

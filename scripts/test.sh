@@ -23,14 +23,16 @@ cmake --build "$top/build-sanitize" -j"$jobs"
 LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir "$top/build-sanitize" --output-on-failure -j1
 
-echo "== Fuzzing the settings reader (30 s)"
+echo "== Fuzzing the settings reader and loading from files (30 s)"
 cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DTINTWATCH_UI=OFF -DTINTWATCH_TESTS=OFF \
       -DTINTWATCH_BENCH=OFF -DTINTWATCH_FUZZ=ON -DTINTWATCH_SANITIZE=address,undefined >/dev/null
 cmake --build "$top/build-fuzz" -j"$jobs" --target fuzz_settings
 corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
-(cd "$corpus" && "$top/build-fuzz/fuzz/fuzz_settings" -max_total_time=30 -print_final_stats=0 \
-   "$corpus" "$top/fuzz/corpus" 2>&1 | tail -n 2)
+# The files the target loads and saves, in memory where there is room.
+files=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+trap 'rm -rf "$corpus" "$files"' EXIT
+(cd "$corpus" && TMPDIR=$files "$top/build-fuzz/fuzz/fuzz_settings" -max_total_time=30 -print_final_stats=0 \
+   -dict="$top/fuzz/settings.dict" "$corpus" "$top/fuzz/corpus" 2>&1 | tail -n 2)
 
 echo "== Window-free layer and see-through calls as Windows programs under Wine"
 "$here/test-windows.sh"

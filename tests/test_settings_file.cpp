@@ -2,12 +2,19 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <vector>
 
 #include "app/ClockSettings.h"
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #endif
 
 namespace tintwatch {
@@ -163,8 +170,19 @@ class SettingsFileTest : public testing::Test {
     std::ifstream in(file_, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  void Write(const std::string& text) const {
-    std::ofstream(file_, std::ios::binary) << text;
+  void Write(const std::string& text) const { Write(file_, text); }
+  static void Write(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+  }
+  static std::string Contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // The names in the folder: a save leaves nothing behind but what it means to.
+  std::set<std::string> Entries() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_)) names.insert(entry.path().filename().string());
+    return names;
   }
   std::filesystem::path dir_;
   std::filesystem::path file_;
@@ -183,7 +201,7 @@ TEST_F(SettingsFileTest, SaveThenLoad) {
   s.SatMin = 40;
   ASSERT_TRUE(SaveSettings(FormatSettingsLine(600, 450, s, true, true), file_));
   EXPECT_EQ(Contents(), " 600  450  2  1  100  40  100  100  0  1  1 \r\n");
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "Tintwatch.txt.new"));
+  EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
   ClockSettings read;
   const auto extras = LoadSettings(read, file_);
   ASSERT_TRUE(extras);
@@ -197,14 +215,22 @@ TEST_F(SettingsFileTest, SaveReplacesALongerFileWhole) {
   EXPECT_EQ(Contents(), " 0  0  0  1  100  100  100  100  0  0  1 \r\n");
 }
 
+#ifndef _WIN32
 TEST_F(SettingsFileTest, NoRoomForANewFileWritesInPlace) {
-  // A folder in the way of the new file stands for a folder that allows no new file.
-  Write("old");
-  std::filesystem::create_directory(dir_ / "Tintwatch.txt.new");
-  std::filesystem::create_directory(dir_ / "Tintwatch.txt.new" / "child");
-  EXPECT_TRUE(SaveSettings(" 1 \r\n", file_));
-  EXPECT_EQ(Contents(), " 1 \r\n");
+  // A link to a file whose name leaves no room for a longer one beside it
+  // stands for a folder that takes no new file.
+  const std::filesystem::path target = dir_ / std::string(250, 'n');
+  std::filesystem::create_symlink(target, file_);
+  Write(target, " 1  1  0  1  100  100  100  100  0  0  1 \r\n");
+  EXPECT_TRUE(SaveSettings(" 2  2  0  1  100  100  100  100  0  0  1 \r\n", file_));
+  EXPECT_EQ(Contents(target), " 2  2  0  1  100  100  100  100  0  0  1 \r\n");
+  // A file that did not load is not written over where no copy can be kept.
+  Write(target, "\xEF\xBB\xBF 1  1  0  1  100  100  100  100  0  0  1 \r\n");
+  EXPECT_FALSE(SaveSettings(" 2 \r\n", file_));
+  EXPECT_EQ(Contents(target), "\xEF\xBB\xBF 1  1  0  1  100  100  100  100  0  0  1 \r\n");
+  EXPECT_EQ(Entries(), (std::set<std::string>{kSettingsFileName, target.filename().string()}));
 }
+#endif
 
 TEST_F(SettingsFileTest, UnwritableLocationReportsFailure) {
   EXPECT_FALSE(SaveSettings(" 1 \r\n", dir_ / "no-such-folder" / kSettingsFileName));
@@ -225,26 +251,29 @@ TEST_F(SettingsFileTest, LinkIsWrittenThrough) {
 }
 
 TEST_F(SettingsFileTest, FileThatCannotBeReplacedKeepsItsOldContentOrGetsTheNewWhole) {
-  // Read-only, held open by a reader, held open by a program that shares it
-  // with nobody (Windows): whatever the system allows, the file is either the
-  // old one, reported as not saved, or the new one whole.
   const std::string before = " 1500  1500  0  1  100  100  100  100  0  0  1 \r\n";
   const std::string after = " 600  450  2  1  100  40  100  100  0  1  1 \r\n";
-  const auto expectOldOrNew = [&](const char* how) {
-    const bool saved = SaveSettings(after, file_);
-    EXPECT_EQ(Contents(), saved ? after : before) << how;
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "Tintwatch.txt.new")) << how;
-  };
+  // A read-only file was made so on purpose: it is not replaced, even by
+  // someone allowed to, and the save says so.
   using std::filesystem::perms;
   Write(before);
-  std::filesystem::permissions(file_, perms::owner_read | perms::group_read | perms::others_read);
-  expectOldOrNew("read-only");
+  const perms readOnly = perms::owner_read | perms::group_read | perms::others_read;
+  std::filesystem::permissions(file_, readOnly);
+  EXPECT_FALSE(SaveSettings(after, file_));
+  EXPECT_EQ(Contents(), before);
+  EXPECT_EQ(std::filesystem::status(file_).permissions() & (perms::owner_write | perms::group_write | perms::others_write),
+            perms::none);
+  EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
   std::filesystem::permissions(file_, perms::owner_all);
   Write(before);
   {
+    // Held open by a reader, the file is either the old one, reported as
+    // not saved, or the new one whole.
     std::ifstream reader(file_, std::ios::binary);
     ASSERT_TRUE(reader);
-    expectOldOrNew("held open by a reader");
+    const bool saved = SaveSettings(after, file_);
+    EXPECT_EQ(Contents(), saved ? after : before);
+    EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
   }
 #ifdef _WIN32
   Write(before);
@@ -254,9 +283,121 @@ TEST_F(SettingsFileTest, FileThatCannotBeReplacedKeepsItsOldContentOrGetsTheNewW
   EXPECT_FALSE(SaveSettings(after, file_)) << "a file no one else may write cannot be saved";
   CloseHandle(holder);
   EXPECT_EQ(Contents(), before);
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "Tintwatch.txt.new"));
+  EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
 #endif
 }
+
+TEST_F(SettingsFileTest, FileThatDidNotLoadIsKeptBesideInOneCopy) {
+  const std::string line = " 600  450  2  1  100  40  100  100  0  1  1 \r\n";
+  const std::string utf16 = std::string("\xFF\xFE 1\0 5\0", 8);
+  for (const std::string& unloadable : {"\xEF\xBB\xBF" + line, "\xC2\xA0" + line, "1e-400 " + line, utf16,
+                                        std::string(5000, '7')}) {
+    Write(unloadable);
+    ClockSettings s;
+    ASSERT_FALSE(LoadSettings(s, file_));
+    EXPECT_TRUE(SaveSettings(line, file_));
+    EXPECT_EQ(Contents(), line);
+    // The newest file that did not load replaces an older copy.
+    EXPECT_EQ(Contents(dir_ / "Tintwatch.txt.unreadable"), unloadable);
+    EXPECT_EQ(Entries(), (std::set<std::string>{kSettingsFileName, "Tintwatch.txt.unreadable"}));
+  }
+  // A file that loads, or an empty one, has nothing that would be lost.
+  std::filesystem::remove(dir_ / "Tintwatch.txt.unreadable");
+  for (const std::string& loadable : {line, std::string()}) {
+    Write(loadable);
+    EXPECT_TRUE(SaveSettings(" 1  1  0  1  100  100  100  100  0  0  1 \r\n", file_));
+    EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
+  }
+  // Where no copy can be made, the file is not replaced.
+  std::filesystem::create_directories(dir_ / "Tintwatch.txt.unreadable" / "child");
+  Write("garbage");
+  EXPECT_FALSE(SaveSettings(line, file_));
+  EXPECT_EQ(Contents(), "garbage");
+  EXPECT_EQ(Entries(), (std::set<std::string>{kSettingsFileName, "Tintwatch.txt.unreadable"}));
+}
+
+TEST_F(SettingsFileTest, NameTakenBesideTheFileIsLeftAlone) {
+  // Another clock's save in progress, or a link someone planted in a shared
+  // folder, under the name a save would write first.
+  const std::filesystem::path taken = dir_ / "Tintwatch.txt.new";
+  const std::filesystem::path victim = dir_ / "victim";
+  Write(victim, "someone's file");
+  std::error_code error;
+  std::filesystem::create_symlink(victim, taken, error);
+  if (error) Write(taken, "another clock's save");
+  const std::string before = Contents(taken);
+  Write(" 1  1  0  1  100  100  100  100  0  0  1 \r\n");
+  ASSERT_TRUE(SaveSettings(" 2  2  0  1  100  100  100  100  0  0  1 \r\n", file_));
+  EXPECT_EQ(Contents(), " 2  2  0  1  100  100  100  100  0  0  1 \r\n");
+  EXPECT_EQ(Contents(victim), "someone's file");
+  EXPECT_EQ(Contents(taken), before);
+  EXPECT_EQ(Entries(), (std::set<std::string>{kSettingsFileName, "Tintwatch.txt.new", "victim"}));
+}
+
+TEST_F(SettingsFileTest, OnlyARegularFileIsOpened) {
+  ClockSettings s;
+  std::filesystem::create_directory(file_);
+  EXPECT_FALSE(SaveSettings(" 1 \r\n", file_));
+  EXPECT_TRUE(std::filesystem::is_directory(file_));
+  EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
+#ifndef _WIN32
+  // A pipe that someone reads, and a device, under the file's name or behind
+  // a link of that name: nothing is read from them or written to them, and
+  // nothing waits on them.
+  const std::filesystem::path pipe = dir_ / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(writer, 0);
+  ASSERT_EQ(::write(writer, "1 1 1 1 1 1 1 1 1 1 1\n", 22), 22);
+  // A device of the test's own, like /dev/null: a save that went wrong must
+  // not replace the system's.
+  const std::filesystem::path device = dir_ / "device";
+  std::set<std::string> things = {kSettingsFileName, "pipe"};
+  std::vector<std::filesystem::path> kinds = {pipe};
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+    kinds.push_back(device);
+    things.insert("device");
+  }
+  for (const std::filesystem::path& thing : kinds) {
+    for (const bool linked : {false, true}) {
+      std::filesystem::remove_all(file_);
+      if (linked) {
+        std::filesystem::create_symlink(thing, file_);
+      } else {
+        std::filesystem::rename(thing, file_);
+      }
+      EXPECT_FALSE(LoadSettings(s, file_)) << thing << linked;
+      EXPECT_FALSE(SaveSettings(" 2 \r\n", file_)) << thing << linked;
+      std::set<std::string> expected = things;
+      if (!linked) expected.erase(thing.filename().string());
+      EXPECT_EQ(Entries(), expected) << thing << linked;
+      if (!linked) std::filesystem::rename(file_, thing);
+    }
+  }
+  struct stat info;
+  EXPECT_TRUE(::lstat(device.c_str(), &info) != 0 || S_ISCHR(info.st_mode));
+  // The pipe holds what was put in, and nothing more.
+  char got[64];
+  EXPECT_EQ(::read(reader, got, sizeof got), 22);
+  ::close(writer);
+  ::close(reader);
+#endif
+}
+
+#ifndef _WIN32
+TEST_F(SettingsFileTest, NewFileKeepsTheOldOnesMode) {
+  Write(" 1  1  0  1  100  100  100  100  0  0  1 \r\n");
+  for (const mode_t mode : {0600, 0640, 0664}) {
+    ASSERT_EQ(::chmod(file_.c_str(), mode), 0);
+    ASSERT_TRUE(SaveSettings(" 2  2  0  1  100  100  100  100  0  0  1 \r\n", file_));
+    struct stat info;
+    ASSERT_EQ(::stat(file_.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, mode);
+  }
+}
+#endif
 
 TEST_F(SettingsFileTest, RelativeNameIsTheCurrentFolders) {
   const std::filesystem::path previous = std::filesystem::current_path();

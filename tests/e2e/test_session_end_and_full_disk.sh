@@ -2,7 +2,8 @@
 # The ends a desktop clock meets over weeks: the X server going away (the
 # session ends) ends the program without a crash; at Exit on a full disk or a
 # folder made read-only, the old Tintwatch.txt survives whole and the program
-# still ends. The disks are real: small tmpfs mounts in a private mount
+# still ends; a settings file that did not load is kept beside, a link to a
+# pipe is not opened, a read-only file is not replaced. The disks are real: small tmpfs mounts in a private mount
 # namespace (needs root; skipped, and reported so, without it).
 PRIVATE_MOUNTS=1
 . "$(dirname "$0")/lib.sh"
@@ -23,7 +24,24 @@ exit_keeps_old_file() {
   wait_until 10 bash -c "! kill -0 $clock_pid" || fail "$1: the program did not end after Exit"
   no_sanitizer_report
   file_is "$folder/Tintwatch.txt" "$old"$'\r\n' || fail "$1: settings file now: $(od -c "$folder/Tintwatch.txt" | head -3)"
-  [ ! -e "$folder/Tintwatch.txt.new" ] || fail "$1: a half-written new file was left"
+  [ -z "$(ls "$folder" | grep -vx -e Tintwatch.txt -e filler)" ] || fail "$1: left behind: $(ls "$folder")"
+}
+
+# exit_from_menu WHAT: Exit, the menu's last item; the program must end.
+exit_from_menu() {
+  open_menu "$(clock_window)"
+  xdotool key Up Return
+  wait_until 10 bash -c "! kill -0 $clock_pid" || fail "$1: the program did not end after Exit"
+  no_sanitizer_report
+}
+
+# start_past_welcome WHAT: a settings file that does not load brings the
+# welcome box before the clock.
+start_past_welcome() {
+  start_clock "$folder"
+  wait_until 10 has_window_named "The Tint Watch with a Hue tester" || fail "$1: no welcome box"
+  xdotool windowactivate --sync "$(window_named "The Tint Watch with a Hue tester")" key Return
+  wait_until 10 has_clock_window || fail "$1: no clock"
 }
 
 start_desktop
@@ -41,6 +59,47 @@ mount -t tmpfs -o size=1m tmpfs "$folder"
 write_settings "$folder" "$old"
 mount -o remount,ro "$folder"
 exit_keeps_old_file "read-only folder"
+
+# What stands in the settings file's place at Exit, on the real disk. A file
+# that does not load (an editor's byte-order mark) is kept beside, and a link
+# planted under a name a save might use is not written through.
+folder=$work/kinds
+mkdir -p "$folder"
+printf '\xef\xbb\xbf%s\r\n' "$old" >"$folder/Tintwatch.txt"
+cp "$folder/Tintwatch.txt" "$work/bom"
+echo "someone's file" >"$work/victim"
+ln -s "$work/victim" "$folder/Tintwatch.txt.new"
+start_past_welcome "byte-order mark"
+read -r x y _ < <(geometry "$(clock_window)")
+exit_from_menu "byte-order mark"
+file_is "$folder/Tintwatch.txt" " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "$'\r\n' ||
+  fail "byte-order mark: settings file now: $(od -c "$folder/Tintwatch.txt" | head -3)"
+cmp -s "$work/bom" "$folder/Tintwatch.txt.unreadable" || fail "byte-order mark: the file that did not load is lost"
+[ "$(cat "$work/victim")" = "someone's file" ] || fail "the save wrote through a planted link"
+[ "$(ls "$folder" | tr '\n' ' ')" = "Tintwatch.txt Tintwatch.txt.new Tintwatch.txt.unreadable " ] ||
+  fail "byte-order mark: left behind: $(ls "$folder")"
+
+# A link to a pipe: refused at start-up, and never opened at Exit, which
+# would wait for a reader for ever.
+rm "$folder"/Tintwatch.txt*
+mkfifo "$work/pipe"
+ln -s "$work/pipe" "$folder/Tintwatch.txt"
+start_past_welcome "link to a pipe"
+exit_from_menu "link to a pipe"
+[ -p "$work/pipe" ] && [ -L "$folder/Tintwatch.txt" ] || fail "link to a pipe: $(ls -l "$folder" "$work/pipe")"
+[ "$(ls "$folder")" = Tintwatch.txt ] || fail "link to a pipe: left behind: $(ls "$folder")"
+
+# A read-only file stays the very file it was.
+rm "$folder/Tintwatch.txt"
+write_settings "$folder" "$old"
+chmod 444 "$folder/Tintwatch.txt"
+before=$(stat -c '%a %i' "$folder/Tintwatch.txt")
+start_clock "$folder"
+wait_until 10 has_clock_window || fail "read-only file: no clock"
+exit_from_menu "read-only file"
+[ "$(stat -c '%a %i' "$folder/Tintwatch.txt")" = "$before" ] ||
+  fail "read-only file replaced: $(stat -c '%a %i' "$folder/Tintwatch.txt"), was $before"
+file_is "$folder/Tintwatch.txt" "$old"$'\r\n' || fail "read-only file now: $(od -c "$folder/Tintwatch.txt" | head -3)"
 
 # The X server goes away under a running clock.
 folder=$work/home
