@@ -56,8 +56,9 @@ int NearestScreen(const PlaceRect& place, const std::vector<PlaceRect>& screens)
 
 PlaceRect ReachablePlace(const PlaceRect& place, const std::vector<PlaceRect>& screens,
                          const std::vector<PlaceRect>& areas) {
-  if (ScreenOf(place, screens) >= 0) return place;
-  const int nearest = NearestScreen(place, screens);
+  const PlaceRect centre{place.left + place.width / 2, place.top + place.height / 2, 1, 1};
+  if (ScreenOf(centre, screens) >= 0) return place;
+  const int nearest = NearestScreen(centre, screens);
   if (nearest < 0 || static_cast<std::size_t>(nearest) >= areas.size()) return place;
   return MovedOnto(place, areas[static_cast<std::size_t>(nearest)]);
 }

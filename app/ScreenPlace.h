@@ -25,10 +25,12 @@ PlaceRect MovedOnto(const PlaceRect& place, const PlaceRect& area);
 // first of equals); -1 when there is no screen.
 int NearestScreen(const PlaceRect& place, const std::vector<PlaceRect>& screens);
 
-// Where a window at `place` can be reached: where it is while any part of it
-// is on a screen; else moved as little as puts it wholly on the free area of
-// the nearest screen. `areas` are the free parts of `screens`, in their order.
-// A window on no screen has no taskbar entry to fetch it back with.
+// Where a window at `place` can be reached: where it is while its centre is
+// on a screen (the middle of the face, which every face colours, so that
+// even a see-through clock shows there); else moved as little as puts it
+// wholly on the free area of the screen nearest that centre. `areas` are the
+// free parts of `screens`, in their order. A clock has no taskbar entry to
+// fetch it back with.
 PlaceRect ReachablePlace(const PlaceRect& place, const std::vector<PlaceRect>& screens,
                          const std::vector<PlaceRect>& areas);
 

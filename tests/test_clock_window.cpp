@@ -94,7 +94,8 @@ TEST_F(ClockWindowTest, SavedPlaceOnNoScreenComesOntoTheNearest) {
   };
   const Row rows[] = {
       {"on the left screen", 1500, 900, "move 1500 900"},
-      {"partly on the left screen, off its top-left", -1500, -1500, "move -1500 -1500"},
+      {"partly off the left screen, its centre on", -800, -800, "move -800 -800"},
+      {"mostly off the left screen's top-left", -1500, -1500, "move 0 0"},
       {"below the left screen: onto its bottom", 3000, 9500, "move 3000 7350"},
       {"beyond the right screen's right edge", 29000, 3000, "move 25710 3000"},
       {"above the right screen: below its panel", 20000, -3000, "move 20000 450"},
@@ -125,9 +126,13 @@ TEST_F(ClockWindowTest, ClockLeftOnNoScreenComesBackWhenScreensChange) {
   EXPECT_EQ(port.log, std::vector<std::string>{"move 17550 7500"});  // at the right edge, 110 pixels wide
   EXPECT_EQ(port.left + port.width, 1280 * 15);
   port.log.clear();
-  port.left = -100 * 15;  // partly on the screen: within reach, stays
+  port.left = -50 * 15;  // its centre on the screen: within reach, stays
   window.ScreensChanged();
   EXPECT_TRUE(port.log.empty());
+  port.left = 1269 * 15;  // as a window manager leaves it: an edge on the screen, the face not
+  window.ScreensChanged();
+  EXPECT_EQ(port.log, std::vector<std::string>{"move 17550 7500"});
+  port.log.clear();
   port.screens.clear();  // no screen at all: nowhere better to go
   port.freeAreas.clear();
   window.ScreensChanged();

@@ -68,6 +68,27 @@ start_desktop() {
   wait_until 10 window_manager_running || fail "window manager did not start: $(cat "$work/openbox.log")"
 }
 
+# A desktop on a real X server whose screen can change as a laptop's does
+# when undocked (Xvfb's cannot, as the toolkit sees it): Xorg with the dummy
+# driver, 2560 x 1024, the window manager started by the caller's SETUP
+# command first, e.g. to split the screen into monitors.
+start_resizable_desktop() {  # [SETUP...]
+  if [ "$(id -u)" != 0 ]; then
+    echo "SKIPPED: Xorg with the dummy driver needs root here"
+    exit 77
+  fi
+  Xorg -displayfd 3 -config "$(dirname "${BASH_SOURCE[0]}")/xorg-dummy.conf" -noreset -nolisten tcp \
+    -logfile "$work/xorg.log" 3>"$work/display" >"$work/xorg.out" 2>&1 &
+  pids+=($!)
+  wait_until 10 test -s "$work/display" || fail "Xorg did not start: $(tail -n 5 "$work/xorg.log" "$work/xorg.out")"
+  export DISPLAY=":$(tr -d '\n' <"$work/display")"
+  wait_until 10 xdpyinfo || fail "X server does not answer"
+  [ $# -eq 0 ] || "$@"
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_until 10 window_manager_running || fail "window manager did not start: $(cat "$work/openbox.log")"
+}
+
 # The work area is published once the window manager has finished starting;
 # a window mapped before that can stay unmanaged.
 window_manager_running() { xprop -root _NET_WORKAREA | grep -q '= [0-9]'; }
