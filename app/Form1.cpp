@@ -233,6 +233,11 @@ void Form1::ComeForward() {
   show();
   raise();
   activateWindow();
+  // A dialog the clock waits on stays in front of it.
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->raise();
+    modal->activateWindow();
+  }
 }
 
 void Form1::MoveTo(double left, double top) { move(ToPixels(left), ToPixels(top)); }

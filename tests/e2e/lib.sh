@@ -101,14 +101,15 @@ preload() {
   echo "${asan:+$asan:}/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 }
 
-# start_clock FOLDER [FAKETIME]: the program in FOLDER with the clock frozen
-# at the given time (default 2026-12-07 15:47:33 UTC).
+# start_clock FOLDER [FAKETIME [LOG]]: the program in FOLDER with the clock
+# frozen at the given time (default 2026-12-07 15:47:33 UTC), its output in
+# $work/LOG (default clock.log).
 start_clock() {
   local folder=$1
   local at=${2:-2026-12-07 15:47:33}
   (cd "$folder" && TZ=UTC FAKETIME="$at" FAKETIME_DONT_FAKE_MONOTONIC=1 \
      LD_PRELOAD="$(preload)" QT_QPA_PLATFORM=xcb \
-     exec "$TINTWATCH" >"$work/clock.log" 2>&1) &
+     exec "$TINTWATCH" >"$work/${3:-clock.log}" 2>&1) &
   clock_pid=$!
   pids+=($clock_pid)
 }
@@ -122,6 +123,13 @@ program_windows() { xdotool search --onlyvisible --classname '^tintwatch$' 2>/de
 clock_window() {
   local w
   for w in $(program_windows); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
+  done
+}
+# The clock of the program with the given PID.
+clock_window_of() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null || true); do
     xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
   done
 }
