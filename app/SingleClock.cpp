@@ -8,7 +8,7 @@
 #include <string>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "app/SingleClock_win.h"
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -33,10 +33,6 @@ namespace {
 constexpr int kLookForMilliseconds = 3000;
 constexpr int kLookAgainMilliseconds = 20;
 
-#ifdef Q_OS_WIN
-constexpr UINT kComeForwardMessage = WM_APP + 0x2177;
-#endif
-
 }  // namespace
 
 // The folder's lock and the running clock's answering point: on X11 a
@@ -46,10 +42,7 @@ class SingleClock::Platform : public QAbstractNativeEventFilter {
  public:
   ~Platform() override {
     if (QCoreApplication* application = QCoreApplication::instance()) application->removeNativeEventFilter(this);
-#ifdef Q_OS_WIN
-    if (answer_) DestroyWindow(answer_);
-    if (mutex_) CloseHandle(mutex_);
-#else
+#ifndef Q_OS_WIN
     if (folder_ >= 0) close(folder_);  // the lock goes with it
 #endif
   }
@@ -90,8 +83,7 @@ class SingleClock::Platform : public QAbstractNativeEventFilter {
 #endif
 #ifdef Q_OS_WIN
     if (type == "windows_generic_MSG") {
-      const auto* msg = static_cast<const MSG*>(message);
-      if (!answer_ || msg->hwnd != answer_ || msg->message != kComeForwardMessage) return false;
+      if (!claim_.IsRequest(message)) return false;
       Asked();
       return true;
     }
@@ -111,46 +103,14 @@ class SingleClock::Platform : public QAbstractNativeEventFilter {
   }
 
 #ifdef Q_OS_WIN
-  bool Identify() {
-    HANDLE folder = CreateFileW(L".", 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (folder == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION info{};
-    const bool known = GetFileInformationByHandle(folder, &info);
-    CloseHandle(folder);
-    if (!known) return false;
-    name_ = L"Tintwatch-clock-" + std::to_wstring(info.dwVolumeSerialNumber) + L"-" +
-            std::to_wstring((static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
-    return true;
-  }
-
-  bool TryLock() {
-    mutex_ = CreateMutexW(nullptr, FALSE, (L"Local\\" + name_).c_str());
-    if (!mutex_) return true;  // no lock to be had: as usual
-    if (GetLastError() != ERROR_ALREADY_EXISTS) return true;
-    CloseHandle(mutex_);
-    mutex_ = nullptr;
-    return false;
-  }
-
-  bool AskTheRunningClock() {
-    HWND running = FindWindowExW(HWND_MESSAGE, nullptr, L"STATIC", name_.c_str());
-    if (!running) return false;
-    // The start the user just made may hand the foreground on.
-    AllowSetForegroundWindow(ASFW_ANY);
-    PostMessageW(running, kComeForwardMessage, 0, 0);
-    return true;
-  }
-
+  bool Identify() { return claim_.Identify(); }
+  bool TryLock() { return claim_.TryLock(); }
+  bool AskTheRunningClock() { return claim_.AskTheRunningClock(); }
   void Publish() {
-    answer_ = CreateWindowExW(0, L"STATIC", name_.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-    if (answer_) QCoreApplication::instance()->installNativeEventFilter(this);
+    if (claim_.Publish()) QCoreApplication::instance()->installNativeEventFilter(this);
   }
 
-  std::wstring name_;
-  HANDLE mutex_ = nullptr;
-  HWND answer_ = nullptr;
+  win32::FolderClaim claim_;
 #else
   bool Identify() {
     // Opened for the lock, and closed only at the end; not handed on to the
