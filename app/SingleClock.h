@@ -17,9 +17,10 @@ class SingleClock {
   SingleClock& operator=(const SingleClock&) = delete;
 
   // Claims the current folder for this program. False when a clock already
-  // runs on it: that clock has been asked to come forward, and this start
-  // is to end. A folder that cannot be claimed (no lock there, no clock
-  // answering) starts as usual. Needs the application object.
+  // runs on it: that clock has been asked to come forward (when it can be
+  // reached: not from another display), and this start is to end. A folder
+  // that cannot be told apart or has no locks starts as usual. Needs the
+  // application object.
   bool Claim();
   // What to do when a later start asks; a request that came before this is
   // answered now.
