@@ -1,5 +1,8 @@
 #include "app/ClockWindow.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "colour/Rounding.h"
 
 namespace tintwatch {
@@ -10,6 +13,19 @@ constexpr double kStartSize = 1650;  // twips: 2 * 800 + 50
 constexpr std::int16_t kStartClockSize = 800;
 // Doubling from here would not fit the 16-bit size unit.
 constexpr std::int16_t kLargestClockSize = 16384;
+
+// The most room a face of this size unit is given: the room it needs, or the
+// start window grown in step with it, as repeated doubling from the start
+// gives, whichever is larger. A window never outgrows its face, however
+// Bigger and Smaller are mixed, so the picture it holds stays bounded.
+double RoomFor(std::int16_t clockSize) {
+  return std::max(2.0 * clockSize + 50, kStartSize * clockSize / kStartClockSize);
+}
+
+PlaceRect Rounded(double left, double top, double width, double height) {
+  return {static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
+          static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height))};
+}
 
 }  // namespace
 
@@ -34,10 +50,10 @@ void ClockWindow::Form_Load() {
   OnTop = false;
   if (const auto extras = LoadSettings(Settings, settingsFile_)) {
     // A place on no screen (a monitor since removed) would hide the clock
-    // and, with no taskbar entry, its menu too: keep the default place then.
-    if (port_.OnSomeScreen(extras->Left, extras->Top, kStartSize, kStartSize)) {
-      port_.MoveTo(extras->Left, extras->Top);
-    }
+    // and, with no taskbar entry, its menu too.
+    const PlaceRect place = ReachablePlace(Rounded(extras->Left, extras->Top, kStartSize, kStartSize),
+                                           port_.Screens(false), port_.Screens(true));
+    port_.MoveTo(place.left, place.top);
     face_.ExpertMode = extras->ExpertMode;
     WhiteBackground = extras->WhiteBackground;
   } else {
@@ -87,6 +103,15 @@ void ClockWindow::Picture1_MouseMove(int buttons, int, double, double) {
 
 void ClockWindow::MoveEnded() { timer1_.SetEnabled(true); }
 
+void ClockWindow::ScreensChanged() {
+  MoveWithinReach(Rounded(port_.Left(), port_.Top(), port_.Width(), port_.Height()));
+}
+
+void ClockWindow::MoveWithinReach(const PlaceRect& place) {
+  const PlaceRect reachable = ReachablePlace(place, port_.Screens(false), port_.Screens(true));
+  if (reachable != place) port_.MoveTo(reachable.left, reachable.top);
+}
+
 void ClockWindow::Picture1_KeyDown(int keyCode, int) {
   if (test_.TestActive) {
     run_.Picture1_KeyDown();
@@ -128,8 +153,11 @@ void ClockWindow::mexpert_Click() {
 
 void ClockWindow::mbigger_Click() {
   if (face_.ClockSize >= kLargestClockSize) return;  // ignored: it would not fit
-  face_.ClockSize = static_cast<std::int16_t>(2 * face_.ClockSize);
-  port_.Resize(2 * port_.Width(), 2 * port_.Height());
+  // Doubling 0 stays 0, and a face of 0 draws nothing: back to 1, the last
+  // step Smaller took, so that Bigger always brings the clock back.
+  face_.ClockSize = face_.ClockSize == 0 ? std::int16_t{1} : static_cast<std::int16_t>(2 * face_.ClockSize);
+  const double room = RoomFor(face_.ClockSize);
+  port_.Resize(std::min(2 * port_.Width(), room), std::min(2 * port_.Height(), room));
   Redraw();
 }
 

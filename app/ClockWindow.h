@@ -7,6 +7,7 @@
 #include "app/ClockSettings.h"
 #include "app/IntervalTimer.h"
 #include "app/Random.h"
+#include "app/ScreenPlace.h"
 #include "clock/ClockFace.h"
 #include "clock/Surface.h"
 #include "clock/TimeSource.h"
@@ -41,8 +42,9 @@ class WindowPort {
  public:
   virtual ~WindowPort() = default;
   virtual void ShowWelcome() = 0;
-  // Whether any part of a window at this place (twips) would be on a screen.
-  virtual bool OnSomeScreen(double left, double top, double width, double height) const = 0;
+  // Every screen's rectangle in twips, whole or only the part free of panels
+  // and docks, in the same order.
+  virtual std::vector<PlaceRect> Screens(bool freeAreaOnly) const = 0;
   virtual void MoveTo(double left, double top) = 0;
   virtual double Left() const = 0;
   virtual double Top() const = 0;
@@ -86,6 +88,8 @@ class ClockWindow : private HueTestPort {
   void Picture1_MouseMove(int buttons, int shift, double x, double y);
   void Picture1_KeyDown(int keyCode, int shift);
   void MoveEnded();
+  // Screens were added, removed or resized: a clock left on none comes back.
+  void ScreensChanged();
 
   void mOnTop_Click();
   void mopaque_Click();
@@ -111,6 +115,8 @@ class ClockWindow : private HueTestPort {
 
  private:
   void ShowPauseBox() override { port_.ShowPauseBox(); }
+  // The window moved to where it can be reached, if it is not there.
+  void MoveWithinReach(const PlaceRect& place);
   void ShowResultDialog() override { port_.ShowTester(true); }
 
   WindowPort& port_;

@@ -158,6 +158,17 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
     if (!LeftButtonHeld()) EndMove();
   });
   SetTaskbarEntry(this, false);
+  // Once the toolkit has taken in every change of a rearrangement: the
+  // signals come one screen at a time.
+  screensChanged_.setSingleShot(true);
+  screensChanged_.setInterval(0);
+  connect(&screensChanged_, &QTimer::timeout, this, [this] { window_.ScreensChanged(); });
+  for (QScreen* screen : QGuiApplication::screens()) WatchScreen(screen);
+  connect(qApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+    WatchScreen(screen);
+    screensChanged_.start();
+  });
+  connect(qApp, &QGuiApplication::screenRemoved, &screensChanged_, qOverload<>(&QTimer::start));
 }
 
 Form1::~Form1() = default;
@@ -203,9 +214,30 @@ void Form1::ShowWelcome() {
   RunModal([&] { box.exec(); });
 }
 
-bool Form1::OnSomeScreen(double left, double top, double width, double height) const {
-  const PlaceRect place{ToPixels(left), ToPixels(top), std::max(1, ToPixels(width)), std::max(1, ToPixels(height))};
-  return ScreenOf(place, ScreenRects(false)) >= 0;
+std::vector<PlaceRect> Form1::Screens(bool freeAreaOnly) const {
+  std::vector<PlaceRect> screens = ScreenRects(freeAreaOnly);
+  for (PlaceRect& screen : screens) {
+    screen = {qRound(screen.left * kTwips), qRound(screen.top * kTwips), qRound(screen.width * kTwips),
+              qRound(screen.height * kTwips)};
+  }
+  return screens;
+}
+
+void Form1::WatchScreen(QScreen* screen) {
+  connect(screen, &QScreen::geometryChanged, &screensChanged_, qOverload<>(&QTimer::start));
+  connect(screen, &QScreen::availableGeometryChanged, &screensChanged_, qOverload<>(&QTimer::start));
+}
+
+void Form1::ComeForward() {
+  window_.ScreensChanged();
+  show();
+  raise();
+  activateWindow();
+  // A dialog the clock waits on stays in front of it.
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->raise();
+    modal->activateWindow();
+  }
 }
 
 void Form1::MoveTo(double left, double top) { move(ToPixels(left), ToPixels(top)); }

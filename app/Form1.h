@@ -13,6 +13,7 @@
 #include "clock/TimeSource.h"
 
 class QMenu;
+class QScreen;
 
 namespace tintwatch {
 
@@ -60,10 +61,13 @@ class Form1 : public QWidget, public WindowPort {
   QMenu* PopupMenu();
   QDialog* Tester() const { return tester_; }
   QDialog* About() const { return about_; }
+  // Asked for by another start on the same settings: the clock to the front,
+  // on a screen.
+  void ComeForward();
 
   // WindowPort
   void ShowWelcome() override;
-  bool OnSomeScreen(double left, double top, double width, double height) const override;
+  std::vector<PlaceRect> Screens(bool freeAreaOnly) const override;
   void MoveTo(double left, double top) override;
   double Left() const override { return x() * QtSurface::kTwipsPerPixel; }
   double Top() const override { return y() * QtSurface::kTwipsPerPixel; }
@@ -98,6 +102,7 @@ class Form1 : public QWidget, public WindowPort {
   void Tick(const std::function<void()>& handler);
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
+  void WatchScreen(QScreen* screen);
   void EndMove();
   void AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
                  bool checkable = false);
@@ -122,6 +127,7 @@ class Form1 : public QWidget, public WindowPort {
   Move moving_ = Move::None;
   QPoint grabOffset_;
   QTimer moveWatch_;
+  QTimer screensChanged_;
 };
 
 // Windows virtual-key code of a key event: the main keyboard's minus 189,

@@ -36,4 +36,31 @@ PlaceRect MovedOnto(const PlaceRect& place, const PlaceRect& area) {
           place.width, place.height};
 }
 
+int NearestScreen(const PlaceRect& place, const std::vector<PlaceRect>& screens) {
+  const auto gap = [](long long start, long long size, long long otherStart, long long otherSize) {
+    return std::max({0LL, otherStart - (start + size), start - (otherStart + otherSize)});
+  };
+  int best = -1;
+  long long nearest = 0;
+  for (int i = 0; i < static_cast<int>(screens.size()); ++i) {
+    const PlaceRect& screen = screens[static_cast<std::size_t>(i)];
+    const long long dx = gap(place.left, place.width, screen.left, screen.width);
+    const long long dy = gap(place.top, place.height, screen.top, screen.height);
+    if (best < 0 || dx * dx + dy * dy < nearest) {
+      nearest = dx * dx + dy * dy;
+      best = i;
+    }
+  }
+  return best;
+}
+
+PlaceRect ReachablePlace(const PlaceRect& place, const std::vector<PlaceRect>& screens,
+                         const std::vector<PlaceRect>& areas) {
+  const PlaceRect centre{place.left + place.width / 2, place.top + place.height / 2, 1, 1};
+  if (ScreenOf(centre, screens) >= 0) return place;
+  const int nearest = NearestScreen(centre, screens);
+  if (nearest < 0 || static_cast<std::size_t>(nearest) >= areas.size()) return place;
+  return MovedOnto(place, areas[static_cast<std::size_t>(nearest)]);
+}
+
 }  // namespace tintwatch

@@ -21,4 +21,17 @@ int ScreenOf(const PlaceRect& place, const std::vector<PlaceRect>& screens);
 // area keeps to the area's top or left edge, so that its title bar stays in reach.
 PlaceRect MovedOnto(const PlaceRect& place, const PlaceRect& area);
 
+// The screen closest to `place` (by the gap between the two rectangles; the
+// first of equals); -1 when there is no screen.
+int NearestScreen(const PlaceRect& place, const std::vector<PlaceRect>& screens);
+
+// Where a window at `place` can be reached: where it is while its centre is
+// on a screen (the middle of the face, which every face colours, so that
+// even a see-through clock shows there); else moved as little as puts it
+// wholly on the free area of the screen nearest that centre. `areas` are the
+// free parts of `screens`, in their order. A clock has no taskbar entry to
+// fetch it back with.
+PlaceRect ReachablePlace(const PlaceRect& place, const std::vector<PlaceRect>& screens,
+                         const std::vector<PlaceRect>& areas);
+
 }  // namespace tintwatch

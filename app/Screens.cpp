@@ -13,7 +13,8 @@ void MoveOntoItsScreen(QWidget* window) {
   const QRect frame = window->frameGeometry();
   const std::vector<PlaceRect> screens = ScreenRects(false);
   if (screens.empty()) return;
-  const int index = std::max(0, ScreenOf(ToPlace(frame), screens));
+  const int on = ScreenOf(ToPlace(frame), screens);
+  const int index = on >= 0 ? on : NearestScreen(ToPlace(frame), screens);
   const PlaceRect moved = MovedOnto(ToPlace(frame), ScreenRects(true)[static_cast<std::size_t>(index)]);
   if (moved.left != frame.x() || moved.top != frame.y()) window->move(moved.left, moved.top);
 }

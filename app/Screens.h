@@ -15,7 +15,7 @@ inline PlaceRect ToPlace(const QRect& rect) { return {rect.x(), rect.y(), rect.w
 std::vector<PlaceRect> ScreenRects(bool availableOnly);
 
 // Moves a top-level window, frame and all, wholly onto the free part of the
-// screen it belongs to (the first screen when it is on none), as little as
+// screen it belongs to (the nearest when it is on none), as little as
 // will do. Done again once the window manager has framed it.
 void KeepOnScreen(QWidget* window);
 

@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/Dialogs.h"
 #include "app/FaceImage.h"
+#include "app/SingleClock.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tintwatch"));
   QApplication::setQuitOnLastWindowClosed(false);
+  tintwatch::SingleClock single;
+  if (!single.Claim()) return 0;  // the clock already running here came forward
 
   tintwatch::HueTestState test;
   tintwatch::Form1 form(test, tintwatch::StandardDialogs());
@@ -51,6 +54,7 @@ int main(int argc, char** argv) {
   // read it while it is still putting the window there.
   form.WhenFirstOnScreen([] { QApplication::setWindowIcon(tintwatch::ClockIcon()); });
   form.Load();
+  single.WhenAsked([&form] { form.ComeForward(); });
   QuitWhenNoWindowIsLeft quitter;
   app.installEventFilter(&quitter);
   return QApplication::exec();

@@ -50,9 +50,7 @@ class ScriptedRandom : public RandomSource {
 class FakeWindow : public WindowPort {
  public:
   void ShowWelcome() override { log.push_back("welcome"); }
-  bool OnSomeScreen(double l, double t, double w, double h) const override {
-    return l + w > 0 && t + h > 0 && l < screenWidth && t < screenHeight;
-  }
+  std::vector<PlaceRect> Screens(bool freeAreaOnly) const override { return freeAreaOnly ? freeAreas : screens; }
   void MoveTo(double l, double t) override {
     left = l;
     top = t;
@@ -102,7 +100,9 @@ class FakeWindow : public WindowPort {
 
   std::vector<std::string> log;
   double left = 0, top = 0, width = 1650, height = 1650;
-  double screenWidth = 1920 * 15, screenHeight = 1080 * 15;
+  // One 1920 x 1080 screen with a panel 30 pixels high along its top.
+  std::vector<PlaceRect> screens = {{0, 0, 1920 * 15, 1080 * 15}};
+  std::vector<PlaceRect> freeAreas = {{0, 30 * 15, 1920 * 15, 1050 * 15}};
   std::function<void()> onOptions, onResult, onPause;
 };
 

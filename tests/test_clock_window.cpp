@@ -83,15 +83,60 @@ TEST_F(ClockWindowTest, StartWithFileAppliesPlaceAndFlags) {
   EXPECT_EQ(timer1.interval, 1000);  // TickRate 5 waits for the options dialog
 }
 
-TEST_F(ClockWindowTest, PlaceOnNoScreenKeepsTheDefault) {
-  WriteSettings(" 60000  -40000  0  1  100  100  100  100  0  0  1 ");
-  window.Form_Load();
-  EXPECT_FALSE(port.Logged("move 60000 -40000"));
-  EXPECT_FALSE(port.Logged("welcome"));
+TEST_F(ClockWindowTest, SavedPlaceOnNoScreenComesOntoTheNearest) {
+  // Two screens side by side, the right one larger and with a panel along its top.
+  port.screens = {{0, 0, 800 * 15, 600 * 15}, {800 * 15, 0, 1024 * 15, 768 * 15}};
+  port.freeAreas = {{0, 0, 800 * 15, 600 * 15}, {800 * 15, 30 * 15, 1024 * 15, 738 * 15}};
+  struct Row {
+    const char* what;
+    int left, top;
+    std::string move;
+  };
+  const Row rows[] = {
+      {"on the left screen", 1500, 900, "move 1500 900"},
+      {"partly off the left screen, its centre on", -800, -800, "move -800 -800"},
+      {"mostly off the left screen's top-left", -1500, -1500, "move 0 0"},
+      {"below the left screen: onto its bottom", 3000, 9500, "move 3000 7350"},
+      {"beyond the right screen's right edge", 29000, 3000, "move 25710 3000"},
+      {"above the right screen: below its panel", 20000, -3000, "move 20000 450"},
+      {"beyond the right screen's bottom-right corner", 29000, 13000, "move 25710 9870"},
+  };
+  for (const Row& row : rows) {
+    WriteSettings(" " + std::to_string(row.left) + "  " + std::to_string(row.top) +
+                  "  0  1  100  100  100  100  0  0  1 ");
+    port.log.clear();
+    window.Form_Load();
+    ASSERT_FALSE(port.log.empty()) << row.what;
+    EXPECT_EQ(port.log.front(), row.move) << row.what;
+    EXPECT_FALSE(port.Logged("welcome")) << row.what;
+  }
+}
+
+TEST_F(ClockWindowTest, ClockLeftOnNoScreenComesBackWhenScreensChange) {
+  port.screens = {{0, 0, 1280 * 15, 1024 * 15}, {1280 * 15, 0, 1280 * 15, 1024 * 15}};
+  port.freeAreas = port.screens;
+  Loaded();
+  port.left = 2000 * 15;
+  port.top = 500 * 15;
+  window.ScreensChanged();  // still on the right-hand screen: stays
+  EXPECT_TRUE(port.log.empty());
+  port.screens.pop_back();  // the right-hand monitor goes
+  port.freeAreas.pop_back();
+  window.ScreensChanged();
+  EXPECT_EQ(port.log, std::vector<std::string>{"move 17550 7500"});  // at the right edge, 110 pixels wide
+  EXPECT_EQ(port.left + port.width, 1280 * 15);
   port.log.clear();
-  WriteSettings(" -1500  -1500  0  1  100  100  100  100  0  0  1 ");  // partly on screen
-  window.Form_Load();
-  EXPECT_TRUE(port.Logged("move -1500 -1500"));
+  port.left = -50 * 15;  // its centre on the screen: within reach, stays
+  window.ScreensChanged();
+  EXPECT_TRUE(port.log.empty());
+  port.left = 1269 * 15;  // as a window manager leaves it: an edge on the screen, the face not
+  window.ScreensChanged();
+  EXPECT_EQ(port.log, std::vector<std::string>{"move 17550 7500"});
+  port.log.clear();
+  port.screens.clear();  // no screen at all: nowhere better to go
+  port.freeAreas.clear();
+  window.ScreensChanged();
+  EXPECT_TRUE(port.log.empty());
 }
 
 TEST_F(ClockWindowTest, ShortFileKeepsWhatWasReadAndWelcomes) {
@@ -209,6 +254,31 @@ TEST_F(ClockWindowTest, BiggerStopsBeforeTheSizeOverflows) {
   EXPECT_EQ(port.width, 1650 * 32);
   EXPECT_TRUE(port.log.empty());
   EXPECT_TRUE(surface.ops.empty());
+}
+
+TEST_F(ClockWindowTest, KeyStormNeverGivesTheWindowMoreRoomThanItsFace) {
+  // Down to nothing and up again, as a key held down does.
+  Loaded();
+  for (int i = 0; i < 11; ++i) window.Picture1_KeyDown(kKeyMinus, 0);
+  ASSERT_EQ(window.ClockSize(), 0);
+  const int expected[] = {1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 16384, 16384};
+  for (int size : expected) {
+    surface.ops.clear();
+    window.Picture1_KeyDown(kKeyPlus, 0);
+    EXPECT_EQ(window.ClockSize(), size);
+    // The room the face needs, or the start window grown in step with it;
+    // the platform may add up to half a pixel.
+    const double room = std::max(2.0 * size + 50, 1650.0 * size / 800);
+    EXPECT_LE(port.width, room + 7.5) << size;
+    EXPECT_LE(port.height, room + 7.5) << size;
+    EXPECT_GE(port.width, 2.0 * size) << size;  // and the face fits
+  }
+  EXPECT_EQ(port.width, 2252 * 15);  // 1650 x 16384 / 800 twips, in whole pixels
+  // From the start the window doubles as before, to the largest face.
+  Loaded();
+  for (int i = 0; i < 6; ++i) window.mbigger_Click();
+  EXPECT_EQ(window.ClockSize(), 25600);
+  EXPECT_EQ(port.width, 1650 * 32);
 }
 
 TEST_F(ClockWindowTest, DragOnlyWithTheLeftButtonAlone) {
@@ -377,6 +447,13 @@ TEST(ScreenPlaceTest, WindowsBelongToTheScreenHoldingMostOfThemAndMoveOntoIt) {
       {"an area below a top panel, left of 0", {10, 10, 50, 50}, {-100, 24, 800, 576}, {10, 24, 50, 50}},
   };
   for (const Row& row : rows) EXPECT_EQ(MovedOnto(row.place, row.area), row.moved) << row.what;
+  // The nearest screen, by the gap between the rectangles.
+  EXPECT_EQ(NearestScreen({1900, 100, 110, 110}, screens), 1);
+  EXPECT_EQ(NearestScreen({1500, 700, 110, 110}, screens), 1);  // 100 below the second, 476 right of the first
+  EXPECT_EQ(NearestScreen({1100, 900, 110, 110}, screens), 0);   // 76 right of and 132 below the first, 300 below the second
+  EXPECT_EQ(NearestScreen({100, 100, 110, 110}, {}), -1);
+  EXPECT_EQ(ReachablePlace({1900, 100, 110, 110}, screens, screens), (PlaceRect{1714, 100, 110, 110}));
+  EXPECT_EQ(ReachablePlace({1000, 100, 110, 110}, screens, screens), (PlaceRect{1000, 100, 110, 110}));
 }
 
 TEST(DelayToNextBoundaryTest, TicksLandJustAfterTheWallClocksBoundary) {

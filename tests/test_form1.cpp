@@ -187,16 +187,41 @@ TEST(QtIntervalTimerTest, EachTickWorksOutItsNextDelayFromTheWallClock) {
   EXPECT_EQ(timer.ArmedDelay(), 701);
 }
 
-TEST_F(Form1Test, VirtualKeyCodes) {
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_Minus, Qt::NoModifier), 189);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_Underscore, Qt::ShiftModifier), 189);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_Equal, Qt::NoModifier), 187);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_Plus, Qt::ShiftModifier), 187);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_Minus, Qt::KeypadModifier), 109);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_Plus, Qt::KeypadModifier), 107);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_S, Qt::NoModifier), 83);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_S, Qt::ShiftModifier), 83);
-  EXPECT_EQ(VirtualKeyCode(Qt::Key_5, Qt::KeypadModifier), 101);
+TEST_F(Form1Test, KeysReachTheirCommandsThroughTheWindow) {
+  // What a press does, seen on the clock, for the keys a keyboard sends.
+  enum class Does { Smaller, Bigger, Stop, RedrawOnly };
+  struct Row {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    Does does;
+  };
+  const Row rows[] = {
+      {"minus", Qt::Key_Minus, Qt::NoModifier, Does::Smaller},
+      {"minus with shift (underscore)", Qt::Key_Underscore, Qt::ShiftModifier, Does::Smaller},
+      {"equals", Qt::Key_Equal, Qt::NoModifier, Does::Bigger},
+      {"equals with shift (plus)", Qt::Key_Plus, Qt::ShiftModifier, Does::Bigger},
+      {"keypad minus", Qt::Key_Minus, Qt::KeypadModifier, Does::RedrawOnly},
+      {"keypad plus", Qt::Key_Plus, Qt::KeypadModifier, Does::RedrawOnly},
+      {"s", Qt::Key_S, Qt::NoModifier, Does::Stop},
+      {"S", Qt::Key_S, Qt::ShiftModifier, Does::Stop},
+      {"keypad 5", Qt::Key_5, Qt::KeypadModifier, Does::RedrawOnly},
+      {"a", Qt::Key_A, Qt::NoModifier, Does::RedrawOnly},
+      {"escape", Qt::Key_Escape, Qt::NoModifier, Does::RedrawOnly},
+      {"F1", Qt::Key_F1, Qt::NoModifier, Does::RedrawOnly},
+      {"a key unknown to the window", Qt::Key_MediaPlay, Qt::NoModifier, Does::RedrawOnly},
+  };
+  for (const Row& row : rows) {
+    Form1& form = Start();
+    // A mark in the white corner, which only a full redraw clears.
+    form.Surface().Box(0, 0, 150, 150, 0);
+    ASSERT_EQ(form.Surface().Image().pixel(2, 2), qRgb(0, 0, 0));
+    Key(row.key, row.modifiers);
+    const int expectedSize = row.does == Does::Smaller ? 400 : row.does == Does::Bigger ? 1600 : 800;
+    EXPECT_EQ(form.Window().ClockSize(), expectedSize) << row.what;
+    EXPECT_EQ(form.Timer1().Running(), row.does != Does::Stop) << row.what;
+    EXPECT_EQ(form.Surface().Image().pixel(2, 2), qRgb(255, 255, 255)) << row.what << ": not redrawn";
+  }
 }
 
 TEST_F(Form1Test, SeeThroughMaskFollowsThePicture) {

@@ -68,6 +68,27 @@ start_desktop() {
   wait_until 10 window_manager_running || fail "window manager did not start: $(cat "$work/openbox.log")"
 }
 
+# A desktop on a real X server whose screen can change as a laptop's does
+# when undocked (Xvfb's cannot, as the toolkit sees it): Xorg with the dummy
+# driver, 2560 x 1024, the window manager started by the caller's SETUP
+# command first, e.g. to split the screen into monitors.
+start_resizable_desktop() {  # [SETUP...]
+  if [ "$(id -u)" != 0 ]; then
+    echo "SKIPPED: Xorg with the dummy driver needs root here"
+    exit 77
+  fi
+  Xorg -displayfd 3 -config "$(dirname "${BASH_SOURCE[0]}")/xorg-dummy.conf" -noreset -nolisten tcp \
+    -logfile "$work/xorg.log" 3>"$work/display" >"$work/xorg.out" 2>&1 &
+  pids+=($!)
+  wait_until 10 test -s "$work/display" || fail "Xorg did not start: $(tail -n 5 "$work/xorg.log" "$work/xorg.out")"
+  export DISPLAY=":$(tr -d '\n' <"$work/display")"
+  wait_until 10 xdpyinfo || fail "X server does not answer"
+  [ $# -eq 0 ] || "$@"
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_until 10 window_manager_running || fail "window manager did not start: $(cat "$work/openbox.log")"
+}
+
 # The work area is published once the window manager has finished starting;
 # a window mapped before that can stay unmanaged.
 window_manager_running() { xprop -root _NET_WORKAREA | grep -q '= [0-9]'; }
@@ -80,14 +101,15 @@ preload() {
   echo "${asan:+$asan:}/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 }
 
-# start_clock FOLDER [FAKETIME]: the program in FOLDER with the clock frozen
-# at the given time (default 2026-12-07 15:47:33 UTC).
+# start_clock FOLDER [FAKETIME [LOG]]: the program in FOLDER with the clock
+# frozen at the given time (default 2026-12-07 15:47:33 UTC), its output in
+# $work/LOG (default clock.log).
 start_clock() {
   local folder=$1
   local at=${2:-2026-12-07 15:47:33}
   (cd "$folder" && TZ=UTC FAKETIME="$at" FAKETIME_DONT_FAKE_MONOTONIC=1 \
      LD_PRELOAD="$(preload)" QT_QPA_PLATFORM=xcb \
-     exec "$TINTWATCH" >"$work/clock.log" 2>&1) &
+     exec "$TINTWATCH" >"$work/${3:-clock.log}" 2>&1) &
   clock_pid=$!
   pids+=($clock_pid)
 }
@@ -101,6 +123,13 @@ program_windows() { xdotool search --onlyvisible --classname '^tintwatch$' 2>/de
 clock_window() {
   local w
   for w in $(program_windows); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
+  done
+}
+# The clock of the program with the given PID.
+clock_window_of() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null || true); do
     xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
   done
 }
