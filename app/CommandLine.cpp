@@ -85,9 +85,10 @@ CommandLine::CommandLine(int argc, char** argv) {
   platform_ = parser.value(platform);
   display_ = parser.value(display);
   qtArguments_.push_back(arguments.isEmpty() ? std::string("tintwatch") : arguments.constFirst().toStdString());
-  for (const QCommandLineOption* option : std::initializer_list<const QCommandLineOption*>{&platform, &display, &session}) {
+  const std::initializer_list<const QCommandLineOption*> handedOn = {&platform, &display, &session};
+  for (const QCommandLineOption* option : handedOn) {
     if (!parser.isSet(*option)) continue;
-    qtArguments_.push_back("-" + option->names().constFirst().toStdString());
+    qtArguments_.push_back((QLatin1Char('-') + option->names().constFirst()).toStdString());
     qtArguments_.push_back(parser.value(*option).toLocal8Bit().toStdString());
   }
   for (std::string& argument : qtArguments_) qtArgv_.push_back(argument.data());
