@@ -84,7 +84,7 @@ CommandLine::CommandLine(int argc, char** argv) {
 
   platform_ = parser.value(platform);
   display_ = parser.value(display);
-  qtArguments_.push_back(arguments.isEmpty() ? std::string("tintwatch") : arguments.constFirst().toStdString());
+  qtArguments_.push_back(argc > 0 ? std::string(argv[0]) : std::string("tintwatch"));
   const std::initializer_list<const QCommandLineOption*> handedOn = {&platform, &display, &session};
   for (const QCommandLineOption* option : handedOn) {
     if (!parser.isSet(*option)) continue;

@@ -14,6 +14,9 @@ namespace tintwatch {
 class CommandLine {
  public:
   CommandLine(int argc, char** argv);
+  // QtArgv() points into the object itself.
+  CommandLine(const CommandLine&) = delete;
+  CommandLine& operator=(const CommandLine&) = delete;
 
   // The status to end with at once: 0 after --help or --version, 2 after a
   // wrong option or argument (with the usage on standard error); nothing
