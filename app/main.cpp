@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/Dialogs.h"
 #include "app/FaceImage.h"
@@ -33,13 +34,18 @@ class QuitWhenNoWindowIsLeft : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tintwatch::CommandLine commandLine(argc, argv);
+  if (const auto status = commandLine.ExitStatus()) return *status;
   // A borderless window that places itself and stays on top needs X11; on a
   // Wayland desktop that is XWayland, unless the user chose a platform.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+  if (commandLine.Platform().isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       !qEnvironmentVariableIsEmpty("DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "xcb");
   }
-  QApplication app(argc, argv);
+  tintwatch::DisplayFailureReport noDisplay(commandLine);
+  QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
+  noDisplay.Started();
   QApplication::setApplicationName(QStringLiteral("Tintwatch"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tintwatch"));

@@ -5,11 +5,14 @@
 // The faces at 10:10:30 with the default levels: hue.png, hue-expert.png,
 // rgb.png, lab.png (330 x 330); the icon, the Hue face at the same time on a
 // see-through background, as icon-N.png for N = 16, 32, 48, 64, 128, 256
-// (16 and 32 without the rim), and as icon.svg, drawn through the same calls.
+// (16 and 32 without the rim), and as icon.svg, drawn through the same calls;
+// for the README, see-through.png: the see-through clock on a desktop.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -84,6 +87,27 @@ class SvgSurface : public Surface {
   PackedRGB fore_ = 0;
 };
 
+// The see-through clock, twice its first size, where the desktop shows
+// through its white: half over a window, half over the wallpaper. The
+// desktop is plain shapes, no text, so that no font decides a pixel.
+QImage SeeThroughOnDesktop() {
+  QImage desktop(480, 300, QImage::Format_RGB32);
+  QPainter painter(&desktop);
+  QLinearGradient wallpaper(0, 0, 480, 300);
+  wallpaper.setColorAt(0, QColor(0x1d, 0x3a, 0x5f));
+  wallpaper.setColorAt(1, QColor(0x3f, 0x7f, 0x8c));
+  painter.fillRect(desktop.rect(), wallpaper);
+  // A window: title bar, page, lines of "text".
+  painter.fillRect(QRect(30, 40, 260, 220), QColor(0xf4, 0xf1, 0xea));
+  painter.fillRect(QRect(30, 40, 260, 24), QColor(0x4a, 0x4f, 0x57));
+  for (int line = 0; line < 8; ++line) {
+    painter.fillRect(QRect(48, 84 + 20 * line, line % 3 == 2 ? 130 : 220, 8), QColor(0xa8, 0xae, 0xb5));
+  }
+  painter.drawImage(QPoint(200, 50), IconImage(220));
+  painter.end();
+  return desktop;
+}
+
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
   if (image.save(folder.filePath(name))) return true;
   std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
@@ -108,6 +132,7 @@ int main(int argc, char** argv) {
   for (const int size : {16, 32, 48, 64, 128, 256}) {
     ok = ok && Save(IconImage(size), folder, QStringLiteral("icon-%1.png").arg(size));
   }
+  ok = ok && Save(SeeThroughOnDesktop(), folder, QStringLiteral("see-through.png"));
   SvgSurface svg(1600);
   DrawFacePicture(svg, 0, false, 800);
   QFile svgFile(folder.filePath(QStringLiteral("icon.svg")));

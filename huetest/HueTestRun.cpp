@@ -7,7 +7,13 @@ namespace tintwatch {
 
 namespace {
 
-std::string Listed(int hue) { return " " + std::to_string(hue) + " "; }
+// Appended in place: g++ 12 at -O3 warns falsely (-Wrestrict) inside
+// libstdc++ on a string literal prepended to a temporary string.
+void AppendListed(std::string& list, int hue) {
+  list += ' ';
+  list += std::to_string(hue);
+  list += ' ';
+}
 
 }  // namespace
 
@@ -86,14 +92,14 @@ void HueTestRun::FinishHueTest() {
       ++missed;
       DrawHueSector(static_cast<std::int16_t>(i - 1));
       DrawHueSector(static_cast<std::int16_t>(i));
-      missedList += Listed(i * state_.HueStep);
+      AppendListed(missedList, i * state_.HueStep);
     }
   }
   if (missed != 0) {
     face_.DrawSpokes(face_.ClockSize, state_.HueStep > 0 ? state_.HueStep : 360);
     std::string doubles;
     for (int k = 1; k <= StepIndex - 1; ++k) {
-      if (KeyCounts[k] > 1) doubles += Listed(k * state_.HueStep);
+      if (KeyCounts[k] > 1) AppendListed(doubles, k * state_.HueStep);
     }
     state_.ResultText = "These are the " + std::to_string(missed) + missedList;
     if (!doubles.empty()) state_.ResultText += " but you hit the key at least twice on " + doubles;

@@ -10,7 +10,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-sh
 if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
-             tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
+             tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils lintian file
+             groff-base man-db bsdextrautils)
 fi
 
 missing=()
@@ -25,5 +26,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$top/build" -j"$(nproc)"

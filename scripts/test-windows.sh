@@ -11,7 +11,7 @@ build=$top/build-windows
 
 cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-      -DTINTWATCH_UI=OFF -DTINTWATCH_BENCH=OFF -DTINTWATCH_GTEST_SOURCE=/usr/src/googletest >/dev/null
+      -DTINTWATCH_UI=OFF -DTINTWATCH_BENCH=OFF -DTINTWATCH_GTEST_SOURCE=/usr/src/googletest -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target core_tests win32_tests
 
 work=$(mktemp -d)

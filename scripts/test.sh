@@ -18,14 +18,14 @@ bash "$top/bench/endurance.sh" --short "$top/build/tintwatch"
 
 echo "== The whole program under AddressSanitizer and UndefinedBehaviorSanitizer (unit, in-process, end-to-end)"
 cmake -S "$top" -B "$top/build-sanitize" -DTINTWATCH_UI=ON -DTINTWATCH_BENCH=OFF -DTINTWATCH_SANITIZE=address,undefined \
-      -DCMAKE_BUILD_TYPE=Debug >/dev/null
+      -DCMAKE_BUILD_TYPE=Debug -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$top/build-sanitize" -j"$jobs"
 LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir "$top/build-sanitize" --output-on-failure -j1
 
 echo "== Fuzzing the settings reader and loading from files (30 s)"
 cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DTINTWATCH_UI=OFF -DTINTWATCH_TESTS=OFF \
-      -DTINTWATCH_BENCH=OFF -DTINTWATCH_FUZZ=ON -DTINTWATCH_SANITIZE=address,undefined >/dev/null
+      -DTINTWATCH_BENCH=OFF -DTINTWATCH_FUZZ=ON -DTINTWATCH_SANITIZE=address,undefined -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$top/build-fuzz" -j"$jobs" --target fuzz_settings
 corpus=$(mktemp -d)
 # The files the target loads and saves, in memory where there is room.

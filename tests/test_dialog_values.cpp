@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "dialogs/DialogValues.h"
 
 namespace tintwatch {
 namespace {
+
+// The boxes' texts are given as std::string values: g++ 12 warns falsely
+// (-Wrestrict, at -O3) on a literal assigned to a string inside libstdc++.
+using namespace std::string_literals;
 
 TEST(DialogNumberTest, BlanksFractionsAndRange) {
   EXPECT_EQ(DialogNumber(" 42 "), 42);
@@ -40,19 +46,19 @@ TEST(OptionsValuesTest, OkWithoutChangesKeepsEverything) {
 
 TEST(OptionsValuesTest, LevelsAreLimitedAndMinimaFollowMaxima) {
   OptionsForm form = FillOptions({});
-  form.satMax = "5";
+  form.satMax = "5"s;
   EXPECT_EQ(Taken(form).SatMax, 10);
-  form.satMax = "150";
+  form.satMax = "150"s;
   EXPECT_EQ(Taken(form).SatMax, 100);
-  form.satMax = "60";
-  form.satMin = "80";
+  form.satMax = "60"s;
+  form.satMin = "80"s;
   ClockSettings s = Taken(form);
   EXPECT_EQ(s.SatMax, 60);
   EXPECT_EQ(s.SatMin, 60);
-  form.briMax = "90";
-  form.briMin = "50.5";
+  form.briMax = "90"s;
+  form.briMin = "50.5"s;
   EXPECT_EQ(Taken(form).BriMin, 50);
-  form.briMin = "51.5";
+  form.briMin = "51.5"s;
   EXPECT_EQ(Taken(form).BriMin, 52);
 }
 
@@ -74,18 +80,18 @@ TEST(OptionsValuesTest, BoxWithoutANumberKeepsItsOldLevel) {
   settings.SatMin = 40;
   settings.BriMin = 150;  // unchecked from the file
   OptionsForm form = FillOptions(settings);
-  form.satMax = "";
-  form.satMin = "lots";
-  form.briMax = "70000";
-  form.briMin = "x";
+  form.satMax = ""s;
+  form.satMin = "lots"s;
+  form.briMax = "70000"s;
+  form.briMin = "x"s;
   const ClockSettings after = Taken(form, settings);
   EXPECT_EQ(after.SatMax, 80);
   EXPECT_EQ(after.SatMin, 40);
   EXPECT_EQ(after.BriMax, 100);
   EXPECT_EQ(after.BriMin, 100);  // the old 150, limited like any other value
   form = FillOptions(settings);
-  form.satMax = "30";
-  form.satMin = "junk";  // the old 40 would be above the new maximum
+  form.satMax = "30"s;
+  form.satMin = "junk"s;  // the old 40 would be above the new maximum
   EXPECT_EQ(Taken(form, settings).SatMin, 30);
 }
 

@@ -7,8 +7,14 @@ set -euo pipefail
 # private mount namespace, where it may mount at will (needs root; skipped,
 # and reported so, without it).
 if [ -n "${PRIVATE_MOUNTS:-}" ] && [ -z "${TINTWATCH_IN_NAMESPACE:-}" ]; then
-  if [ "$(id -u)" != 0 ] || ! unshare -m true 2>/dev/null; then
-    echo "SKIPPED: a private mount namespace needs root here"
+  if [ "$(id -u)" != 0 ]; then
+    echo "SKIPPED: a private mount namespace needs root"
+    exit 77
+  fi
+  # In a chroot whose root is not a mount point, for one, the mounts cannot
+  # be made private: say so rather than blame the user id.
+  if ! why=$(unshare -m --propagation private true 2>&1); then
+    echo "SKIPPED: no private mount namespace here: $why"
     exit 77
   fi
   exec unshare -m --propagation private env TINTWATCH_IN_NAMESPACE=1 bash "$0" "$@"
