@@ -61,7 +61,8 @@ start_desktop() {
   # it resets whenever its last client leaves (the readiness check below),
   # and a client connecting meanwhile, the window manager, is turned away.
   rm -f "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset "${@:--nolisten tcp}" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  [ $# -gt 0 ] || set -- -nolisten tcp
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset "$@" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   pids+=($xvfb_pid)
   wait_until 10 test -s "$work/display" || fail "X server did not start: $(cat "$work/xvfb.log")"
