@@ -198,8 +198,11 @@ void Form1::Present() {
   presentPending_ = false;
   const QImage& picture = surface_.Image();
   const QRect changed = surface_.TakeChangedRect();
-  ApplyColourKey(this, picture);
-  if (changed.isEmpty() || PresentDirectly(this, picture, changed)) return;
+  if (changed.isEmpty()) return;
+  // A see-through window's shape, where the drawing changed it, goes to the
+  // server together with the pixels.
+  UpdateColourKey(this, picture, changed);
+  if (PresentDirectly(this, picture, changed)) return;
   const qreal ratio = picture.devicePixelRatio();
   picture_->update(QRectF(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio, changed.height() / ratio)
                        .toAlignedRect());

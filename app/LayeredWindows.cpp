@@ -16,6 +16,7 @@
 
 #include <vector>
 
+#include "app/WindowShape.h"
 #include "app/X11.h"
 #endif
 
@@ -57,49 +58,46 @@ xcb_connection_t* ShapeConnection(const QWidget* window) {
 // The window's shape set on the X window in device pixels. The toolkit's own
 // mask is in logical pixels: at a device pixel ratio of 2 one sample in four
 // would decide each edge, where exactly the pure-white pixels are to be holes.
-bool SetDeviceShape(QWidget* window, const QImage& picture) {
+// The shape last sent is kept, with the window it went to, so that a picture
+// changed only in part is looked at only there, and a shape that has not
+// changed is not sent again.
+struct SentShape {
+  xcb_window_t window = XCB_NONE;
+  WindowShape shape;
+};
+
+SentShape& LastShape() {
+  static SentShape sent;
+  return sent;
+}
+
+// Queues the shape when `whole` or when it changed within `changed`; false
+// where the server cannot take it.
+bool SetDeviceShape(QWidget* window, const QImage& picture, const QRect& changed, bool whole) {
   xcb_connection_t* connection = ShapeConnection(window);
   if (!connection) return false;
-  // One rectangle for each run of non-white pixels in a row; a row like the
-  // one above only makes that row's rectangles taller.
-  const QImage pixels = picture.format() == QImage::Format_RGB32 ? picture
-                                                                 : picture.convertToFormat(QImage::Format_RGB32);
+  const bool converted = picture.format() != QImage::Format_RGB32;
+  const QImage pixels = converted ? picture.convertToFormat(QImage::Format_RGB32) : picture;
+  const auto id = static_cast<xcb_window_t>(NativeHandle(window));
+  SentShape& sent = LastShape();
+  if (whole || converted || sent.window != id) {
+    sent.window = id;
+    sent.shape.Reset();
+  }
+  const WindowShape::Pixels device{reinterpret_cast<const uint32_t*>(pixels.constBits()), pixels.width(),
+                                   pixels.height(), static_cast<int>(pixels.bytesPerLine() / 4)};
+  if (!sent.shape.Update(device, changed.x(), changed.y(), changed.width(), changed.height())) return true;
   std::vector<xcb_rectangle_t> rectangles;
-  std::size_t band = 0;  // where the previous row's rectangles start
-  const QRgb white = qRgb(255, 255, 255);
-  for (int y = 0; y < pixels.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-    const std::size_t start = rectangles.size();
-    for (int x = 0; x < pixels.width();) {
-      if ((row[x] | 0xff000000u) == white) {
-        ++x;
-        continue;
-      }
-      const int left = x;
-      while (x < pixels.width() && (row[x] | 0xff000000u) != white) ++x;
-      rectangles.push_back({static_cast<int16_t>(left), static_cast<int16_t>(y), static_cast<uint16_t>(x - left), 1});
-    }
-    const std::size_t count = rectangles.size() - start;
-    const bool sameAsAbove =
-        count > 0 && count == start - band &&
-        std::equal(rectangles.begin() + static_cast<std::ptrdiff_t>(start), rectangles.end(),
-                   rectangles.begin() + static_cast<std::ptrdiff_t>(band), [](const auto& a, const auto& b) {
-                     return a.x == b.x && a.width == b.width;
-                   });
-    if (sameAsAbove) {
-      rectangles.resize(start);
-      for (std::size_t i = band; i < start; ++i) ++rectangles[i].height;
-    } else {
-      band = start;
-    }
+  rectangles.reserve(sent.shape.Rectangles().size());
+  for (const WindowShape::Rectangle& r : sent.shape.Rectangles()) {
+    rectangles.push_back({static_cast<int16_t>(r.x), static_cast<int16_t>(r.y), static_cast<uint16_t>(r.width),
+                          static_cast<uint16_t>(r.height)});
   }
   // No rectangle would mean no shape at all; one pixel outside the window
   // leaves nothing visible instead.
   if (rectangles.empty()) rectangles.push_back({-1, -1, 1, 1});
-  xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
-                       static_cast<xcb_window_t>(NativeHandle(window)), 0, 0,
+  xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, id, 0, 0,
                        static_cast<uint32_t>(rectangles.size()), rectangles.data());
-  xcb_flush(connection);
   return true;
 }
 
@@ -109,6 +107,24 @@ void ClearDeviceShape(QWidget* window) {
   xcb_shape_mask(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, static_cast<xcb_window_t>(NativeHandle(window)),
                  0, 0, XCB_NONE);
   xcb_flush(connection);
+  LastShape() = SentShape();
+}
+#endif
+
+#ifndef Q_OS_WIN
+// Without the shape extension, the toolkit's mask, per logical pixel.
+void SetToolkitMask(QWidget* window, const QImage& picture) {
+  QImage logical = picture;
+  if (picture.size() != window->size()) {
+    logical = picture.scaled(window->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  }
+  // MaskInColor keeps the pixels that are not of the colour once the mask
+  // becomes the window's shape.
+  QRegion shape(QBitmap::fromImage(logical.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+  // An empty region would mean no mask at all; one pixel outside the window
+  // leaves nothing visible instead.
+  if (shape.isEmpty()) shape = QRegion(-1, -1, 1, 1);
+  window->setMask(shape);
 }
 #endif
 
@@ -143,20 +159,26 @@ void ApplyColourKey(QWidget* window, const QImage& picture) {
 #else
   if (CurrentLayer(window) != kSeeThrough) return;
 #ifdef TINTWATCH_HAVE_XCB
-  if (SetDeviceShape(window, picture)) return;
-#endif
-  // Elsewhere the toolkit's mask, per logical pixel.
-  QImage logical = picture;
-  if (picture.size() != window->size()) {
-    logical = picture.scaled(window->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  if (SetDeviceShape(window, picture, picture.rect(), true)) {
+    xcb_flush(x11::Connection());
+    return;
   }
-  // MaskInColor keeps the pixels that are not of the colour once the mask
-  // becomes the window's shape.
-  QRegion shape(QBitmap::fromImage(logical.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
-  // An empty region would mean no mask at all; one pixel outside the window
-  // leaves nothing visible instead.
-  if (shape.isEmpty()) shape = QRegion(-1, -1, 1, 1);
-  window->setMask(shape);
+#endif
+  SetToolkitMask(window, picture);
+#endif
+}
+
+void UpdateColourKey(QWidget* window, const QImage& picture, const QRect& changed) {
+#ifdef Q_OS_WIN
+  Q_UNUSED(window);
+  Q_UNUSED(picture);
+  Q_UNUSED(changed);
+#else
+  if (CurrentLayer(window) != kSeeThrough || changed.isEmpty()) return;
+#ifdef TINTWATCH_HAVE_XCB
+  if (SetDeviceShape(window, picture, changed, false)) return;
+#endif
+  SetToolkitMask(window, picture);
 #endif
 }
 

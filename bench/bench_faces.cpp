@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "app/QtSurface.h"
+#include "app/WindowShape.h"
 #include "clock/ClockFace.h"
 
 namespace tintwatch {
@@ -54,10 +55,30 @@ void BarFace(benchmark::State& state, int faceType) {
   }
 }
 
+// A see-through tick: the drawing, then the shape brought up to date from
+// the part it changed (it stays the same: the discs only change colour).
+void SeeThroughHueTick(benchmark::State& state) {
+  Fixture f(static_cast<int>(state.range(0)), 0);
+  WindowShape shape;
+  const auto view = [](const QImage& image) {
+    return WindowShape::Pixels{reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(),
+                               image.height(), static_cast<int>(image.bytesPerLine() / 4)};
+  };
+  shape.Update(view(f.surface.Image()), 0, 0, 0, 0);
+  f.surface.TakeChangedRect();
+  for (auto _ : state) {
+    f.face.DrawClock();
+    const QRect changed = f.surface.TakeChangedRect();
+    benchmark::DoNotOptimize(
+        shape.Update(view(f.surface.Image()), changed.x(), changed.y(), changed.width(), changed.height()));
+  }
+}
+
 void RgbFace(benchmark::State& state) { BarFace(state, 1); }
 void LabFace(benchmark::State& state) { BarFace(state, 2); }
 
-BENCHMARK(HueTick)->Arg(800)->Arg(25600)->Unit(benchmark::kMicrosecond);
+BENCHMARK(HueTick)->Arg(800)->Arg(3200)->Arg(25600)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SeeThroughHueTick)->Arg(800)->Arg(3200)->Arg(25600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRedraw)->Arg(800)->Arg(25600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RgbFace)->Arg(800)->Arg(25600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LabFace)->Arg(800)->Arg(25600)->Unit(benchmark::kMicrosecond);

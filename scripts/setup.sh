@@ -5,7 +5,7 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libgtest-dev libbenchmark-dev
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev
           fonts-liberation)
 if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip

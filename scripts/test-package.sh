@@ -26,7 +26,7 @@ dpkg-deb -x "$deb" "$root"
 version=$(sed -n 's/^project(Tintwatch VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version), not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shape0; do
+for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shape0 libxcb-shm0; do
   sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends" | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done
 

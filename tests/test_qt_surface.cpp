@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/QtSurface.h"
+#include "app/WindowShape.h"
 #include "clock/ClockFace.h"
 #include "colour/Rounding.h"
 
@@ -142,6 +143,46 @@ TEST_P(RasterFaceTest, LargestSize) {
   Render(25600, 2, false, {0, 0, 0});
   EXPECT_EQ(At(1.4 * 25600 + 1400, 40000), 0x0000FF);
   EXPECT_EQ(At(1.4 * 25600 + 25600 * 0.42, 25600 - 8000), PackedColour(XYZToRGB(LabToXYZ({53, 0, 67}))));
+}
+
+WindowShape::Pixels View(const QImage& image) {
+  return {reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(), image.height(),
+          static_cast<int>(image.bytesPerLine() / 4)};
+}
+
+TEST_P(RasterFaceTest, ShapeKeptFromTheChangedPartsMatchesTheWholePicture) {
+  // The see-through shape is brought up to date from the part of the picture
+  // the surface reports changed: ticks of each face (the RGB discs and the Lab
+  // bars change size), redraws with another face, and hands drawn in white,
+  // which are holes.
+  Render(800, 0, false, {15, 47, 33});
+  surface.TakeChangedRect();
+  WindowShape kept;
+  kept.Update(View(image), 0, 0, image.width(), image.height());
+  auto expectSameAsWhole = [&](const char* what) {
+    image = surface.Image();
+    const QRect changed = surface.TakeChangedRect();
+    kept.Update(View(image), changed.x(), changed.y(), changed.width(), changed.height());
+    WindowShape whole;
+    whole.Update(View(image), 0, 0, image.width(), image.height());
+    EXPECT_EQ(kept.Rectangles(), whole.Rectangles()) << what;
+  };
+  for (int face : {0, 1, 2, 1}) {
+    this->face.FaceType = static_cast<std::int16_t>(face);
+    surface.Clear();
+    this->face.DrawRim();
+    this->face.DrawClock();
+    expectSameAsWhole("redraw");
+    for (int second : {34, 35, 59, 0, 17}) {
+      time.time = {4, 20, second};
+      this->face.DrawClock();
+      expectSameAsWhole("tick");
+    }
+  }
+  settings.SatMax = settings.SatMin = 0;
+  time.time = {4, 20, 18};
+  this->face.DrawClock();
+  expectSameAsWhole("white hands");
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, RasterFaceTest, testing::Values(1.0, 2.0),

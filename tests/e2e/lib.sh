@@ -59,13 +59,18 @@ wait_until() {
   done
 }
 
+# start_desktop [SERVER OPTIONS...]: options go to the X server (default: no
+# network listening). Sets xvfb_pid.
 start_desktop() {
   # The server picks a free display itself and writes its number once it is
   # ready: no race with another test's server going away. Without -noreset
   # it resets whenever its last client leaves (the readiness check below),
   # and a client connecting meanwhile, the window manager, is turned away.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
+  rm -f "$work/display"
+  [ $# -gt 0 ] || set -- -nolisten tcp
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset "$@" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  pids+=($xvfb_pid)
   wait_until 10 test -s "$work/display" || fail "X server did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(tr -d '\n' <"$work/display")"
   wait_until 10 xdpyinfo || fail "X server does not answer"

@@ -70,4 +70,29 @@ convert "$work/opaque.png" -fill black -opaque white "$work/expected.png"
 differing() { crop shaped && compare -metric AE "$work/expected.png" "$work/shaped.png" null: 2>&1; }
 same_pixels() { [ "$(differing)" = 0 ]; }
 wait_until 5 same_pixels || fail "at scale 2, $(differing) device pixels differ from the opaque clock with white made holes"
+
+# Bigger while see-through: the shape follows the new size at once, again
+# exactly the white device pixels. The reference is the opaque clock at that
+# size.
+sized() { [ "$(geometry "$(clock_window)" | awk '{print $3}')" = "$1" ]; }
+crop() { import -window root -crop 440x440+200+200 +repage "$work/$1.png"; }
+open_menu "$(clock_window)"
+xdotool key Down Down Return  # White background: on
+expect_pixel 204 204 ffffff "opaque again at scale 2"
+focus_clock "$(clock_window)"
+xdotool key equal
+wait_until 5 sized 440 || fail "Bigger at scale 2: $(geometry "$(clock_window)")"
+expect_pixel 204 204 ffffff "opaque corner, bigger"
+expect_pixel 420 420 80ff00 "hour disc, bigger"
+crop opaque
+xdotool key minus
+wait_until 5 sized 220 || fail "Smaller at scale 2: $(geometry "$(clock_window)")"
+open_menu "$(clock_window)"
+xdotool key Down Down Return  # White background: off
+expect_pixel 204 204 000000 "see-through corner at scale 2, before Bigger"
+focus_clock "$(clock_window)"
+xdotool key equal
+wait_until 5 sized 440 || fail "Bigger while see-through: $(geometry "$(clock_window)")"
+convert "$work/opaque.png" -fill black -opaque white "$work/expected.png"
+wait_until 5 same_pixels || fail "after Bigger, $(differing) device pixels differ from the opaque clock with white made holes"
 echo "see-through: passed"
