@@ -25,7 +25,9 @@ class Picture1 : public QWidget {
   Picture1(Form1& form, QtSurface& surface);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -84,7 +86,13 @@ class Form1 : public QWidget, public WindowPort {
   void CloseWindow() override { close(); }
   void ShowPauseBox() override;
 
+  // The time of the last drawing in the locale's short format with seconds
+  // and the hands' colours in words; empty during a hue check test.
+  QString TimeInWords() const;
+
   // From Picture1.
+  void ShowTimeTip(QPoint globalPosition);
+  void TimeTipLeft() { tipShown_ = false; }
   void MouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
   void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
 
@@ -95,6 +103,8 @@ class Form1 : public QWidget, public WindowPort {
  private:
   enum class Move { None, System, ByHand };
   void Present();
+  void PresentPicture();
+  void FollowInWords();
   void Tick(const std::function<void()>& handler);
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
@@ -120,6 +130,9 @@ class Form1 : public QWidget, public WindowPort {
   QPointer<QWindow> watchedWindow_;
   std::function<void()> firstOnScreen_;
   Move moving_ = Move::None;
+  bool tipShown_ = false;
+  QPoint tipPosition_;
+  ClockWindow::WordsMinute described_;
   QPoint grabOffset_;
   QTimer moveWatch_;
 };
