@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -180,9 +179,18 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
     if (!LeftButtonHeld()) EndMove();
   });
   SetTaskbarEntry(this, false);
+  assistiveTechnology_ = QAccessible::isActive();
+  QAccessible::installActivationObserver(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { QAccessible::removeActivationObserver(this); }
+
+void Form1::accessibilityActiveChanged(bool active) {
+  assistiveTechnology_ = active;
+  // A screen reader that starts now finds the time at once, not a minute on.
+  described_ = {};
+  if (active) Describe();
+}
 
 void Form1::Tick(const std::function<void()>& handler) {
   // A tick shows its drawing as soon as it is done, without one more trip
@@ -249,7 +257,10 @@ void Form1::FollowInWords() {
   }
   // Only for an assistive technology, and once a minute: without one this
   // is the whole cost.
-  if (!QAccessible::isActive()) return;
+  if (assistiveTechnology_) Describe();
+}
+
+void Form1::Describe() {
   const ClockWindow::WordsMinute minute = window_.WordsMinuteNow();
   if (minute == described_) return;
   described_ = minute;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QDialog>
 #include <QPointer>
 #include <QWindow>
@@ -46,7 +47,7 @@ struct DialogFactory {
 };
 
 // The clock's borderless, on-top window.
-class Form1 : public QWidget, public WindowPort {
+class Form1 : public QWidget, public WindowPort, private QAccessible::ActivationObserver {
  public:
   Form1(HueTestState& test, DialogFactory dialogs = {}, const TimeSource* time = nullptr,
         std::filesystem::path settingsFile = kSettingsFileName);
@@ -109,6 +110,9 @@ class Form1 : public QWidget, public WindowPort {
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
   void EndMove();
+  // An assistive technology came or went.
+  void accessibilityActiveChanged(bool active) override;
+  void Describe();
   void AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
                  bool checkable = false);
 
@@ -132,6 +136,7 @@ class Form1 : public QWidget, public WindowPort {
   Move moving_ = Move::None;
   bool tipShown_ = false;
   QPoint tipPosition_;
+  bool assistiveTechnology_ = false;
   ClockWindow::WordsMinute described_;
   QPoint grabOffset_;
   QTimer moveWatch_;
