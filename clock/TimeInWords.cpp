@@ -24,8 +24,10 @@ const char* HueName(int position) {
 }
 
 std::string ColourWords(int position, int saturation, int brilliance) {
-  const int s = std::clamp(saturation, 0, 100);
-  const int b = std::clamp(brilliance, 0, 100);
+  // Levels beyond 0..100 (unchecked from the settings file) fall on the
+  // words of the nearest end, as the converter clamps them.
+  const int s = saturation;
+  const int b = brilliance;
   if (b <= kNoHue) return "black";
   if (s <= kNoHue) return b >= kWhiteFrom ? "white" : b < kDarkBelow ? "dark grey" : "grey";
   const bool pale = s < kPaleBelow;

@@ -16,7 +16,7 @@ inline constexpr std::array<const char*, 12> kHueNames = {"red",  "orange", "yel
 // does); halfway between two goes to the earlier one.
 const char* HueName(int position);
 
-// A wheel position's colour at these levels (percent, clamped to 0..100) in
+// A wheel position's colour at these levels (percent) in
 // words: the hue's name, with "pale" below half saturation, "dark" below
 // 60 % brilliance, "dull" for both; "black" at 10 % brilliance or less;
 // "white", "grey" or "dark grey" at 10 % saturation or less.
