@@ -426,17 +426,17 @@ TEST(ColourWordsTest, LevelThresholdsAndHueBorders) {
     int position, saturation, brilliance;
     const char* words;
   } cases[] = {
-      {0, 100, 100, "red"},        {14, 100, 100, "red"},         {15, 100, 100, "red"},
-      {16, 100, 100, "orange"},    {44, 100, 100, "orange"},      {46, 100, 100, "yellow"},
-      {345, 100, 100, "rose"},     {346, 100, 100, "red"},        {359, 100, 100, "red"},
-      {360, 100, 100, "red"},      {-5, 100, 100, "red"},         {1000, 100, 100, "red"},         {150, 100, 100, "jade"},
-      {210, 100, 100, "azure"},    {300, 100, 100, "magenta"},
-      {240, 50, 100, "blue"},      {240, 49, 100, "pale blue"},   {240, 100, 60, "blue"},
-      {240, 100, 59, "dark blue"}, {240, 49, 59, "dull blue"},    {240, 11, 11, "dull blue"},
-      {240, 100, 11, "dark blue"}, {240, 100, 10, "black"},       {240, 0, 0, "black"},
-      {240, 10, 100, "white"},     {240, 10, 90, "white"},        {240, 10, 89, "grey"},
-      {240, 10, 60, "grey"},       {240, 10, 59, "dark grey"},    {240, 10, 11, "dark grey"},
-      {240, 10, 10, "black"},      {240, 11, 100, "pale blue"},   {240, -3, 100, "white"},
+      {0, 100, 100, "red"},         {14, 100, 100, "red"},        {15, 100, 100, "red"},
+      {16, 100, 100, "orange"},     {44, 100, 100, "orange"},     {46, 100, 100, "yellow"},
+      {345, 100, 100, "rose"},      {346, 100, 100, "red"},       {359, 100, 100, "red"},
+      {360, 100, 100, "red"},       {-5, 100, 100, "red"},        {1000, 100, 100, "red"},
+      {150, 100, 100, "jade"},      {210, 100, 100, "azure"},     {300, 100, 100, "magenta"},
+      {240, 50, 100, "blue"},       {240, 49, 100, "pale blue"},  {240, 100, 60, "blue"},
+      {240, 100, 59, "dark blue"},  {240, 49, 59, "dull blue"},   {240, 11, 11, "dull blue"},
+      {240, 100, 11, "dark blue"},  {240, 100, 10, "black"},      {240, 0, 0, "black"},
+      {240, 10, 100, "white"},      {240, 10, 90, "white"},       {240, 10, 89, "grey"},
+      {240, 10, 60, "grey"},        {240, 10, 59, "dark grey"},   {240, 10, 11, "dark grey"},
+      {240, 10, 10, "black"},       {240, 11, 100, "pale blue"},  {240, -3, 100, "white"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ColourWords(c.position, c.saturation, c.brilliance), c.words)
