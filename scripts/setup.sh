@@ -10,7 +10,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-sh
 if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
-             tzdata util-linux)
+             tzdata util-linux dbus-daemon dbus-bin at-spi2-core python3-dbus)
 fi
 
 missing=()
