@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "clock/TimeInWords.h"
 #include "colour/Rounding.h"
 
 namespace tintwatch {
@@ -202,6 +203,19 @@ void ClockWindow::mExit_Click() {
                settingsFile_);
   port_.CloseAbout();
   port_.CloseWindow();
+}
+
+std::string ClockWindow::TimeInWords(const TimeFormatter& formatTime) const {
+  if (test_.TestActive) return {};
+  std::string text = formatTime(face_.Hour24, face_.Minutes, face_.Seconds);
+  const std::string colours = HandColourWords(face_);
+  if (!colours.empty()) text += "\n" + colours;
+  return text;
+}
+
+ClockWindow::WordsMinute ClockWindow::WordsMinuteNow() const {
+  return {face_.Hour24,       face_.Minutes,         test_.TestActive,   face_.FaceType,
+          Settings.SmoothRunning, face_.Saturation(), face_.Brilliance()};
 }
 
 }  // namespace tintwatch

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/ClockSettings.h"
@@ -112,6 +113,25 @@ class ClockWindow : private HueTestPort {
   std::int16_t FaceType() const { return face_.FaceType; }
 
   HueTestRun& Run() { return run_; }
+
+  // What the clock tells in words: the time of its last drawing, as the
+  // given function writes it, and on the next line the hands' colours.
+  // Empty while a hue check test is armed or runs: it would give the answers away.
+  using TimeFormatter = std::function<std::string(int hour, int minute, int second)>;
+  std::string TimeInWords(const TimeFormatter& formatTime) const;
+  // Everything the words depend on but the seconds: when it changes, words
+  // kept for a minute at a time are out of date.
+  struct WordsMinute {
+    std::int16_t hour = -1;
+    std::int16_t minute = -1;
+    bool testActive = false;
+    std::int16_t faceType = 0;
+    bool smoothRunning = false;
+    std::int32_t saturation = 0;
+    std::int32_t brilliance = 0;
+    bool operator==(const WordsMinute&) const = default;
+  };
+  WordsMinute WordsMinuteNow() const;
 
  private:
   void ShowPauseBox() override { port_.ShowPauseBox(); }

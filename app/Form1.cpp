@@ -6,14 +6,18 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTime>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 #include <QWindow>
 #include <utility>
@@ -23,6 +27,7 @@
 #include "app/LayeredWindows.h"
 #include "app/Screens.h"
 #include "app/TaskbarEntry.h"
+#include "clock/TimeInWords.h"
 
 namespace tintwatch {
 
@@ -99,6 +104,19 @@ Picture1::Picture1(Form1& form, QtSurface& surface) : QWidget(&form), form_(form
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+bool Picture1::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    form_.ShowTimeTip(static_cast<QHelpEvent*>(event)->globalPos());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void Picture1::leaveEvent(QEvent* event) {
+  form_.TimeTipLeft();
+  QWidget::leaveEvent(event);
+}
+
 void Picture1::paintEvent(QPaintEvent*) {
   // Repaints come from the kept picture, so an uncovered clock is whole at once.
   QPainter painter(this);
@@ -143,6 +161,9 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
   setPalette(palette);
   setAutoFillBackground(true);
   setFocusProxy(picture_);
+  picture_->setAccessibleName(QString::fromUtf8(kProgramTitle));
+  // A clock is hovered while another window has the keyboard.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   // The size the window has before start-up sets it, so that it never
   // shows at another.
   resize(110, 110);
@@ -169,9 +190,18 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
     screensChanged_.start();
   });
   connect(qApp, &QGuiApplication::screenRemoved, &screensChanged_, qOverload<>(&QTimer::start));
+  assistiveTechnology_ = QAccessible::isActive();
+  QAccessible::installActivationObserver(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { QAccessible::removeActivationObserver(this); }
+
+void Form1::accessibilityActiveChanged(bool active) {
+  assistiveTechnology_ = active;
+  // A screen reader that starts now finds the time at once, not a minute on.
+  described_ = {};
+  if (active) Describe();
+}
 
 void Form1::Tick(const std::function<void()>& handler) {
   // A tick shows its drawing as soon as it is done, without one more trip
@@ -196,6 +226,12 @@ void Form1::RunModal(const std::function<void()>& dialog) {
 void Form1::Present() {
   if (!presentPending_) return;
   presentPending_ = false;
+  PresentPicture();
+  // After the picture is out: the words follow the face and never hold it back.
+  FollowInWords();
+}
+
+void Form1::PresentPicture() {
   const QImage& picture = surface_.Image();
   const QRect changed = surface_.TakeChangedRect();
   if (changed.isEmpty()) return;
@@ -206,6 +242,43 @@ void Form1::Present() {
   const qreal ratio = picture.devicePixelRatio();
   picture_->update(QRectF(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio, changed.height() / ratio)
                        .toAlignedRect());
+}
+
+QString Form1::TimeInWords() const {
+  return QString::fromStdString(window_.TimeInWords([](int hour, int minute, int second) {
+    const QLocale locale;
+    const QString format = QString::fromStdString(WithSeconds(locale.timeFormat(QLocale::ShortFormat).toStdString()));
+    return locale.toString(QTime(hour, minute, second), format).toStdString();
+  }));
+}
+
+void Form1::ShowTimeTip(QPoint globalPosition) {
+  // Empty text hides a tip already shown.
+  const QString text = TimeInWords();
+  QToolTip::showText(globalPosition, text, picture_);
+  tipShown_ = !text.isEmpty();
+  tipPosition_ = globalPosition;
+}
+
+void Form1::FollowInWords() {
+  // A tip on the screen keeps up with the face it describes.
+  if (tipShown_) {
+    if (QToolTip::isVisible()) {
+      ShowTimeTip(tipPosition_);
+    } else {
+      tipShown_ = false;
+    }
+  }
+  // Only for an assistive technology, and once a minute: without one this
+  // is the whole cost.
+  if (assistiveTechnology_) Describe();
+}
+
+void Form1::Describe() {
+  const ClockWindow::WordsMinute minute = window_.WordsMinuteNow();
+  if (minute == described_) return;
+  described_ = minute;
+  picture_->setAccessibleDescription(TimeInWords());
 }
 
 void Form1::ShowWelcome() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QDialog>
 #include <QPointer>
 #include <QWindow>
@@ -26,7 +27,9 @@ class Picture1 : public QWidget {
   Picture1(Form1& form, QtSurface& surface);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -45,7 +48,7 @@ struct DialogFactory {
 };
 
 // The clock's borderless, on-top window.
-class Form1 : public QWidget, public WindowPort {
+class Form1 : public QWidget, public WindowPort, private QAccessible::ActivationObserver {
  public:
   Form1(HueTestState& test, DialogFactory dialogs = {}, const TimeSource* time = nullptr,
         std::filesystem::path settingsFile = kSettingsFileName);
@@ -88,7 +91,13 @@ class Form1 : public QWidget, public WindowPort {
   void CloseWindow() override { close(); }
   void ShowPauseBox() override;
 
+  // The time of the last drawing in the locale's short format with seconds
+  // and the hands' colours in words; empty during a hue check test.
+  QString TimeInWords() const;
+
   // From Picture1.
+  void ShowTimeTip(QPoint globalPosition);
+  void TimeTipLeft() { tipShown_ = false; }
   void MouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
   void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
 
@@ -99,11 +108,16 @@ class Form1 : public QWidget, public WindowPort {
  private:
   enum class Move { None, System, ByHand };
   void Present();
+  void PresentPicture();
+  void FollowInWords();
   void Tick(const std::function<void()>& handler);
   void RunModal(const std::function<void()>& dialog);
   void FollowScreenScale();
   void WatchScreen(QScreen* screen);
   void EndMove();
+  // An assistive technology came or went.
+  void accessibilityActiveChanged(bool active) override;
+  void Describe();
   void AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
                  bool checkable = false);
 
@@ -125,6 +139,10 @@ class Form1 : public QWidget, public WindowPort {
   QPointer<QWindow> watchedWindow_;
   std::function<void()> firstOnScreen_;
   Move moving_ = Move::None;
+  bool tipShown_ = false;
+  QPoint tipPosition_;
+  bool assistiveTechnology_ = false;
+  ClockWindow::WordsMinute described_;
   QPoint grabOffset_;
   QTimer moveWatch_;
   QTimer screensChanged_;

@@ -26,28 +26,26 @@ std::int32_t ClockFace::Level(std::int16_t max, std::int16_t min) const {
 
 PackedRGB ClockFace::WheelColour(std::int16_t position) {
   const std::int32_t hue = position;
-  const std::int32_t saturation = Level(settings_.SatMax, settings_.SatMin);
-  const std::int32_t brilliance = Level(settings_.BriMax, settings_.BriMin);
-  const PackedRGB colour = converter_.HSBToRGB(converter_.HSBToLong(hue, saturation, brilliance));
+  const PackedRGB colour = converter_.HSBToRGB(converter_.HSBToLong(hue, Saturation(), Brilliance()));
   SplitRGB(colour, WheelRed, WheelGreen, WheelBlue);
   return colour;
 }
 
-PackedRGB ClockFace::HourColour() {
-  const std::int16_t position = settings_.SmoothRunning
-                                    ? RoundToInt16(Minutes / 2.0 + Hour12 * 30)
-                                    : static_cast<std::int16_t>(Hour12 * 30);
-  return WheelColour(position);
+std::int16_t ClockFace::HourPosition() const {
+  return settings_.SmoothRunning ? RoundToInt16(Minutes / 2.0 + Hour12 * 30) : static_cast<std::int16_t>(Hour12 * 30);
 }
 
-PackedRGB ClockFace::MinuteColour() {
-  const std::int16_t position = settings_.SmoothRunning
-                                    ? RoundToInt16(Seconds / 10.0 + Minutes * 6)
-                                    : static_cast<std::int16_t>(Minutes * 6);
-  return WheelColour(position);
+std::int16_t ClockFace::MinutePosition() const {
+  return settings_.SmoothRunning ? RoundToInt16(Seconds / 10.0 + Minutes * 6) : static_cast<std::int16_t>(Minutes * 6);
 }
 
-PackedRGB ClockFace::SecondColour() { return WheelColour(static_cast<std::int16_t>(Seconds * 6)); }
+std::int16_t ClockFace::SecondPosition() const { return static_cast<std::int16_t>(Seconds * 6); }
+
+PackedRGB ClockFace::HourColour() { return WheelColour(HourPosition()); }
+
+PackedRGB ClockFace::MinuteColour() { return WheelColour(MinutePosition()); }
+
+PackedRGB ClockFace::SecondColour() { return WheelColour(SecondPosition()); }
 
 void ClockFace::DrawClock(const LocalTime& now) {
   // The levels, the smooth positions and the hands all use these fields:

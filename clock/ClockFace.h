@@ -25,6 +25,13 @@ class ClockFace {
   PackedRGB HourColour();
   PackedRGB MinuteColour();
   PackedRGB SecondColour();
+  // The hands' wheel positions and the levels they are drawn in, for the
+  // time fields as they stand: what the last drawing showed.
+  std::int16_t HourPosition() const;
+  std::int16_t MinutePosition() const;
+  std::int16_t SecondPosition() const;
+  std::int32_t Saturation() const { return Level(settings_.SatMax, settings_.SatMin); }
+  std::int32_t Brilliance() const { return Level(settings_.BriMax, settings_.BriMin); }
 
   // Reads the time once and draws the face of FaceType.
   void DrawClock() { DrawClock(time_.Now()); }

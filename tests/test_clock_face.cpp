@@ -4,6 +4,7 @@
 
 #include "clock/ClockFace.h"
 #include "clock/RecordingSurface.h"
+#include "clock/TimeInWords.h"
 
 namespace tintwatch {
 namespace {
@@ -383,6 +384,108 @@ TEST(SystemTimeSourceTest, NamesTheSecondOfItsOwnPreciseReading) {
     EXPECT_TRUE(now.second == before / 1000 % 60 || now.second == after / 1000 % 60)
         << "read " << now.second << " between " << before << " and " << after;
   }
+}
+
+// The hands' colours in words, as the face drew them: the hue of each hand's
+// position and the levels of the hour.
+TEST_F(FaceTest, HandColoursInWordsForTimesAndLevels) {
+  const struct {
+    int h, m, s;
+    bool smooth;
+    int satMax, satMin, briMax, briMin;
+    const char* words;
+  } cases[] = {
+      {15, 47, 33, false, 100, 100, 100, 100, "hour lime, minute violet, second azure"},
+      {0, 0, 0, false, 100, 100, 100, 100, "hour red, minute red, second red"},
+      {2, 5, 10, false, 100, 100, 100, 100, "hour yellow, minute orange, second yellow"},
+      {8, 25, 44, false, 100, 100, 100, 100, "hour blue, minute jade, second violet"},
+      // Smooth running names the hour where it is drawn: halfway stays with
+      // the hour it has passed, then the next hour's name.
+      {3, 30, 0, true, 100, 100, 100, 100, "hour lime, minute cyan, second red"},
+      {3, 31, 0, true, 100, 100, 100, 100, "hour green, minute cyan, second red"},
+      {3, 31, 0, false, 100, 100, 100, 100, "hour lime, minute cyan, second red"},
+      {7, 2, 35, true, 100, 100, 100, 100, "hour azure, minute orange, second azure"},
+      {11, 59, 55, true, 100, 100, 100, 100, "hour red, minute red, second rose"},
+      // Saturation climbs from its minimum at midnight: pale below half.
+      {0, 0, 0, false, 100, 40, 100, 100, "hour pale red, minute pale red, second pale red"},
+      {1, 0, 0, false, 100, 40, 100, 100, "hour pale orange, minute pale red, second pale red"},
+      {3, 0, 0, false, 100, 40, 100, 100, "hour lime, minute red, second red"},
+      {23, 0, 0, false, 100, 40, 100, 100, "hour pale rose, minute pale red, second pale red"},
+      // Brilliance 0 at midnight, 8 at one, 17 at two, 58 at seven, 67 at eight.
+      {0, 20, 0, false, 100, 100, 100, 0, "hour black, minute black, second black"},
+      {1, 20, 0, false, 100, 100, 100, 0, "hour black, minute black, second black"},
+      {2, 20, 0, false, 100, 100, 100, 0, "hour dark yellow, minute dark green, second dark red"},
+      {7, 20, 0, false, 100, 100, 100, 0, "hour dark azure, minute dark green, second dark red"},
+      {8, 20, 0, false, 100, 100, 100, 0, "hour blue, minute green, second red"},
+      {9, 0, 0, false, 30, 30, 50, 50, "hour dull violet, minute dull red, second dull red"},
+      // No hue shows without saturation.
+      {9, 0, 0, false, 0, 0, 100, 100, "hour white, minute white, second white"},
+      {9, 0, 0, false, 5, 5, 75, 75, "hour grey, minute grey, second grey"},
+      // Levels from the file are unchecked: they count as the converter clamps them.
+      {9, 0, 0, false, 500, 500, -20, -20, "hour black, minute black, second black"},
+      {9, 0, 0, false, 500, 500, 200, 200, "hour violet, minute red, second red"},
+  };
+  for (const auto& c : cases) {
+    settings.SmoothRunning = c.smooth;
+    settings.SatMax = static_cast<std::int16_t>(c.satMax);
+    settings.SatMin = static_cast<std::int16_t>(c.satMin);
+    settings.BriMax = static_cast<std::int16_t>(c.briMax);
+    settings.BriMin = static_cast<std::int16_t>(c.briMin);
+    time.time = {c.h, c.m, c.s};
+    face.DrawClock();
+    EXPECT_EQ(HandColourWords(face), c.words) << c.h << ":" << c.m << ":" << c.s;
+  }
+  // A face type that draws no hands names none.
+  face.FaceType = 3;
+  face.DrawClock();
+  EXPECT_EQ(HandColourWords(face), "");
+}
+
+// The borders of each word.
+TEST(ColourWordsTest, LevelThresholdsAndHueBorders) {
+  const struct {
+    int position, saturation, brilliance;
+    const char* words;
+  } cases[] = {
+      {0, 100, 100, "red"},         {14, 100, 100, "red"},        {15, 100, 100, "red"},
+      {16, 100, 100, "orange"},     {44, 100, 100, "orange"},     {46, 100, 100, "yellow"},
+      {345, 100, 100, "rose"},      {346, 100, 100, "red"},       {359, 100, 100, "red"},
+      {360, 100, 100, "red"},       {-5, 100, 100, "red"},        {1000, 100, 100, "red"},
+      {150, 100, 100, "jade"},      {210, 100, 100, "azure"},     {300, 100, 100, "magenta"},
+      {240, 50, 100, "blue"},       {240, 49, 100, "pale blue"},  {240, 100, 60, "blue"},
+      {240, 100, 59, "dark blue"},  {240, 49, 59, "dull blue"},   {240, 11, 11, "dull blue"},
+      {240, 100, 11, "dark blue"},  {240, 100, 10, "black"},      {240, 0, 0, "black"},
+      {240, 10, 100, "white"},      {240, 10, 90, "white"},       {240, 10, 89, "grey"},
+      {240, 10, 60, "grey"},        {240, 10, 59, "dark grey"},   {240, 10, 11, "dark grey"},
+      {240, 10, 10, "black"},       {240, 11, 100, "pale blue"},  {240, -3, 100, "white"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ColourWords(c.position, c.saturation, c.brilliance), c.words)
+        << c.position << " " << c.saturation << " " << c.brilliance;
+  }
+}
+
+// The locale's short time format gains seconds after its minutes.
+TEST(ColourWordsTest, TimeFormatsGainSeconds) {
+  const struct {
+    const char* format;
+    const char* withSeconds;
+  } cases[] = {
+      {"HH:mm", "HH:mm:ss"},
+      {"h:mm AP", "h:mm:ss AP"},
+      {"AP h:mm", "AP h:mm:ss"},
+      {"H.mm", "H.mm.ss"},
+      {"HH:mm:ss", "HH:mm:ss"},
+      {"h:mm:ss AP t", "h:mm:ss AP t"},
+      {"HH 'h' mm", "HH 'h' mm:ss"},
+      {"HH'h'mm", "HH'h'mm:ss"},
+      {"'Um' H:mm 'Uhr'", "'Um' H:mm:ss 'Uhr'"},
+      {"'s' HH:mm", "'s' HH:mm:ss"},
+      {"HH:mm 'o''clock'", "HH:mm:ss 'o''clock'"},
+      {"h AP", "h AP"},
+      {"H:m", "H:m:ss"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithSeconds(c.format), c.withSeconds) << c.format;
 }
 
 }  // namespace

@@ -190,6 +190,35 @@ TEST_F(ClockWindowTest, ArmedTestStartsAtTheNextTick) {
   EXPECT_TRUE(timer2.Ticking());
 }
 
+TEST_F(ClockWindowTest, TimeInWordsTellsTheLastDrawingAndNothingDuringATest) {
+  Loaded();
+  const auto digits = [](int h, int m, int s) {
+    return std::to_string(h) + "." + std::to_string(m) + "." + std::to_string(s);
+  };
+  EXPECT_EQ(window.TimeInWords(digits), "15.47.33\nhour lime, minute violet, second azure");
+  // The words follow the face, not a reading of their own.
+  time.time = {16, 0, 0};
+  EXPECT_EQ(window.TimeInWords(digits), "15.47.33\nhour lime, minute violet, second azure");
+  const ClockWindow::WordsMinute at1547 = window.WordsMinuteNow();
+  time.time = {15, 47, 50};
+  window.Timer1_Timer();
+  EXPECT_EQ(window.TimeInWords(digits), "15.47.50\nhour lime, minute violet, second magenta");
+  EXPECT_EQ(window.WordsMinuteNow(), at1547);  // the seconds alone do not count
+  time.time = {15, 48, 0};
+  window.Timer1_Timer();
+  EXPECT_NE(window.WordsMinuteNow(), at1547);
+  const ClockWindow::WordsMinute at1548 = window.WordsMinuteNow();
+  window.Settings.SatMin = 20;  // from 15 o'clock the saturation is 80
+  EXPECT_NE(window.WordsMinuteNow(), at1548);
+  window.Settings.SatMin = 100;
+  // Armed or running, the hue check test shows no time.
+  test.TestActive = true;
+  EXPECT_EQ(window.TimeInWords(digits), "");
+  EXPECT_NE(window.WordsMinuteNow(), at1548);
+  window.Timer1_Timer();
+  EXPECT_EQ(window.TimeInWords(digits), "");
+}
+
 TEST_F(ClockWindowTest, SKeyStopsAndRestarts) {
   Loaded();
   window.Picture1_KeyDown(kKeyS, 0);

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
+#include <QToolTip>
 #include <filesystem>
 #include <fstream>
 
@@ -269,6 +273,70 @@ TEST_F(Form1Test, UncoveredWindowRepaintsFromTheKeptPicture) {
   QApplication::processEvents();
   // The rim from the start-up redraw is still there when the widget paints again.
   EXPECT_EQ(Picture()->grab().toImage().pixel(52, 12), qRgb(255, 0, 4));
+}
+
+// A screen reader finds the clock by its name and reads the time in words
+// from its description, renewed with the minute; without one nothing is made.
+TEST_F(Form1Test, AccessibleDescriptionTellsTheTimeOnlyForAnAssistiveTechnology) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  QAccessible::setActive(false);
+  Form1& form = Start();
+  QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(Picture());
+  ASSERT_NE(clock, nullptr);
+  EXPECT_EQ(clock->text(QAccessible::Name), QStringLiteral("Tintwatch"));
+  EXPECT_EQ(clock->text(QAccessible::Description), QString());
+  // An assistive technology that starts finds the time at once.
+  QAccessible::setActive(true);
+  const QString at1547 = QStringLiteral("3:47:33\u202fPM\nhour lime, minute violet, second azure");
+  EXPECT_EQ(clock->text(QAccessible::Description).replace(QChar(' '), QChar(0x202f)),
+            QString(at1547).replace(QChar(' '), QChar(0x202f)));
+  EXPECT_EQ(clock->text(QAccessible::Description), form.TimeInWords());
+  // Within the minute it stays; the next minute renews it.
+  time_.time = {15, 47, 50};
+  form.Window().Timer1_Timer();
+  QApplication::processEvents();
+  EXPECT_TRUE(clock->text(QAccessible::Description).startsWith(QStringLiteral("3:47:33")));
+  time_.time = {15, 48, 0};
+  form.Window().Timer1_Timer();
+  QApplication::processEvents();
+  EXPECT_EQ(clock->text(QAccessible::Description), form.TimeInWords());
+  EXPECT_TRUE(form.TimeInWords().startsWith(QStringLiteral("3:48:00")));
+  // Once no assistive technology listens, the minute passes unwritten.
+  QAccessible::setActive(false);
+  time_.time = {15, 49, 0};
+  form.Window().Timer1_Timer();
+  QApplication::processEvents();
+  EXPECT_TRUE(clock->text(QAccessible::Description).startsWith(QStringLiteral("3:48:00")));
+  QLocale::setDefault(QLocale::system());
+}
+
+// The tip follows each tick while shown and is not given during a hue check test.
+TEST_F(Form1Test, TimeTipFollowsTheFaceAndKeepsQuietDuringATest) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  Form1& form = Start();
+  const QPoint inside = Picture()->mapToGlobal(QPoint(55, 55));
+  QHelpEvent hover(QEvent::ToolTip, QPoint(55, 55), inside);
+  QApplication::sendEvent(Picture(), &hover);
+  ASSERT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("15:47:33\nhour lime, minute violet, second azure"));
+  time_.time = {15, 47, 34};
+  form.Window().Timer1_Timer();
+  QApplication::processEvents();
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("15:47:34\nhour lime, minute violet, second azure"));
+  // The armed test's tick starts the run; its first colour takes the tip away.
+  test_.TestActive = true;
+  form.Window().Timer1_Timer();
+  form.Window().Timer2_Timer();
+  form.Timer2().SetInterval(0);
+  // A tip goes a moment after it is told to.
+  QElapsedTimer waited;
+  waited.start();
+  while (QToolTip::isVisible() && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_FALSE(QToolTip::isVisible());
+  QApplication::sendEvent(Picture(), &hover);
+  QApplication::processEvents();
+  EXPECT_FALSE(QToolTip::isVisible());
+  QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(Form1Test, PauseBoxTextTitleAndButton) {

@@ -20,6 +20,12 @@ if [ -n "${PRIVATE_MOUNTS:-}" ] && [ -z "${TINTWATCH_IN_NAMESPACE:-}" ]; then
   exec unshare -m --propagation private env TINTWATCH_IN_NAMESPACE=1 bash "$0" "$@"
 fi
 
+# A test that sets SESSION_BUS=1 runs again under a session bus of its own,
+# which the accessibility bus comes with; the bus ends with the test.
+if [ -n "${SESSION_BUS:-}" ] && [ -z "${TINTWATCH_ON_OWN_BUS:-}" ]; then
+  exec env TINTWATCH_ON_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+fi
+
 TINTWATCH=${TINTWATCH:?path of the program}
 work=$(mktemp -d)
 pids=()
@@ -192,9 +198,25 @@ open_menu() {
 menu_closed() { ! menu_shown; }
 menu_shown() {
   local w
-  for w in $(program_windows); do override_redirect "$w" && return 0; done
+  for w in $(program_windows); do override_redirect "$w" && ! is_tooltip "$w" && return 0; done
   return 1
 }
+# The clock's tip is a window of the program too, and no menu.
+is_tooltip() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP; }
+tooltip_window() {
+  local w
+  for w in $(program_windows); do is_tooltip "$w" && echo "$w" && return; done
+}
+has_tooltip() { [ -n "$(tooltip_window)" ]; }
+
+# What a desktop does when a screen reader starts (needs SESSION_BUS=1).
+screen_reader_on() {
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+}
+# What a screen reader finds in the program: "role|name|description" per
+# object, line breaks within a text written as \n.
+accessible_texts() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py" Tintwatch; }
 
 # A folder with the given settings line, the clock started in it and shown.
 # Sets `folder`.
