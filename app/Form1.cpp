@@ -321,7 +321,10 @@ void Form1::MoveTo(double left, double top) { move(ToPixels(left), ToPixels(top)
 void Form1::Resize(double width, double height) {
   // The platform snaps to whole pixels and allows no window smaller than one.
   const QSize pixels(std::max(1, ToPixels(width)), std::max(1, ToPixels(height)));
-  resize(pixels);
+  // Size and place in one request: a size alone goes out with the platform
+  // window's own idea of its place, which at a scale factor can still be the
+  // frame-relative 0,0 and would throw the clock into the corner.
+  setGeometry(QRect(geometry().topLeft(), pixels));
   picture_->resize(pixels);
   surface_.Resize(pixels, devicePixelRatioF());
 }
