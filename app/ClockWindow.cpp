@@ -36,6 +36,7 @@ ClockWindow::ClockWindow(WindowPort& port, Surface& surface, IntervalTimer& time
     : port_(port),
       surface_(surface),
       timer1_(timer1),
+      time_(time),
       random_(random),
       test_(test),
       settingsFile_(std::move(settingsFile)),
@@ -69,20 +70,14 @@ void ClockWindow::Form_Load() {
   Redraw();
 }
 
-void ClockWindow::Timer1_Timer() {
-  if (test_.TestActive) {
-    run_.StartHueTest();
-    return;
-  }
-  face_.DrawClock();
-}
+void ClockWindow::Timer1_Timer() { Timer1_Timer(time_.EpochMilliseconds()); }
 
 void ClockWindow::Timer1_Timer(std::int64_t firedAtMilliseconds) {
   if (test_.TestActive) {
     run_.StartHueTest();
     return;
   }
-  face_.DrawClock(face_.LocalAt(firedAtMilliseconds));
+  face_.DrawClock(time_.LocalAt(firedAtMilliseconds));
 }
 
 void ClockWindow::Redraw() {

@@ -79,6 +79,7 @@ class ClockWindow : private HueTestPort {
               std::filesystem::path settingsFile = kSettingsFileName);
 
   void Form_Load();
+  // A tick that reads the wall clock itself.
   void Timer1_Timer();
   // A tick paced by the wall clock draws the time it was aimed with: the
   // reading that also set the next tick's delay.
@@ -142,6 +143,7 @@ class ClockWindow : private HueTestPort {
   WindowPort& port_;
   Surface& surface_;
   IntervalTimer& timer1_;
+  const TimeSource& time_;
   RandomSource& random_;
   HueTestState& test_;
   std::filesystem::path settingsFile_;

@@ -37,8 +37,6 @@ class ClockFace {
   void DrawClock() { DrawClock(time_.Now()); }
   // Draws the face of FaceType at a time already read (a tick's own reading).
   void DrawClock(const LocalTime& now);
-  // The local time of a wall-clock reading, in the zone in force.
-  LocalTime LocalAt(std::int64_t epochMilliseconds) const { return time_.LocalAt(epochMilliseconds); }
   // The Hue clock's rim of colour hours and minutes; nothing in expert mode
   // or for the bar faces.
   void DrawRim();
