@@ -387,6 +387,7 @@ std::optional<SettingsFileExtras> LoadSettings(ClockSettings& settings, const st
   if (!content) return std::nullopt;
   return ReadSettings(*content, settings);
 }
+
 std::string FormatSettingsLine(float left, float top, const ClockSettings& settings, bool expertMode,
                                bool whiteBackground) {
   std::string line;
