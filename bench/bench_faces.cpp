@@ -4,9 +4,9 @@
 
 #include <QGuiApplication>
 
-#include "app/QtSurface.h"
-#include "app/WindowShape.h"
-#include "clock/ClockFace.h"
+#include "core/face/ClockFace.h"
+#include "core/window/WindowShape.h"
+#include "qt/QtSurface.h"
 
 namespace tintwatch {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "clock/ClockFace.h"
-#include "clock/RecordingSurface.h"
+#include "core/face/ClockFace.h"
+#include "core/face/RecordingSurface.h"
 
 int main(int argc, char** argv) {
   using namespace tintwatch;

@@ -17,8 +17,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/FaceImage.h"
-#include "clock/FacePicture.h"
+#include "core/face/FacePicture.h"
+#include "qt/FaceImage.h"
 
 namespace {
 

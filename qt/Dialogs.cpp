@@ -1,8 +1,8 @@
-#include "app/Dialogs.h"
+#include "qt/Dialogs.h"
 
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmOptions.h"
-#include "huetest/Tester.h"
+#include "qt/dialogs/Tester.h"
+#include "qt/dialogs/frmAbout.h"
+#include "qt/dialogs/frmOptions.h"
 
 namespace tintwatch {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "qt/Form1.h"
 
 namespace tintwatch {
 

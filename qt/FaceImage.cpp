@@ -1,9 +1,9 @@
-#include "app/FaceImage.h"
+#include "qt/FaceImage.h"
 
 #include <QPixmap>
 
-#include "app/QtSurface.h"
-#include "clock/FacePicture.h"
+#include "core/face/FacePicture.h"
+#include "qt/QtSurface.h"
 
 namespace tintwatch {
 

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "qt/Form1.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -22,12 +22,12 @@
 #include <QWindow>
 #include <utility>
 
-#include "app/ButtonState.h"
-#include "app/DirectPresent.h"
-#include "app/LayeredWindows.h"
-#include "app/Screens.h"
-#include "app/TaskbarEntry.h"
-#include "clock/TimeInWords.h"
+#include "core/face/TimeInWords.h"
+#include "platform/ButtonState.h"
+#include "platform/DirectPresent.h"
+#include "platform/LayeredWindows.h"
+#include "platform/Screens.h"
+#include "platform/TaskbarEntry.h"
 
 namespace tintwatch {
 

@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
-#include "app/ClockWindow.h"
-#include "app/QtIntervalTimer.h"
-#include "app/QtSurface.h"
-#include "clock/TimeSource.h"
+#include "core/time/TimeSource.h"
+#include "core/window/ClockWindow.h"
+#include "qt/QtIntervalTimer.h"
+#include "qt/QtSurface.h"
 
 class QMenu;
 class QScreen;

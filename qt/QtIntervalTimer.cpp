@@ -1,6 +1,6 @@
-#include "app/QtIntervalTimer.h"
+#include "qt/QtIntervalTimer.h"
 
-#include "clock/TickPhase.h"
+#include "core/time/TickPhase.h"
 
 namespace tintwatch {
 

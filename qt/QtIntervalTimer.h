@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/IntervalTimer.h"
+#include "core/huetest/IntervalTimer.h"
 
 namespace tintwatch {
 

@@ -1,4 +1,4 @@
-#include "app/QtSurface.h"
+#include "qt/QtSurface.h"
 
 #include <QPen>
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "clock/Surface.h"
+#include "core/face/Surface.h"
 
 namespace tintwatch {
 

@@ -2,11 +2,11 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "app/CommandLine.h"
-#include "app/Form1.h"
-#include "app/Dialogs.h"
-#include "app/FaceImage.h"
-#include "app/SingleClock.h"
+#include "platform/SingleClock.h"
+#include "qt/CommandLine.h"
+#include "qt/Dialogs.h"
+#include "qt/FaceImage.h"
+#include "qt/Form1.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "colour/LabColour.h"
+#include "core/colour/LabColour.h"
 
 #include <cmath>
 
-#include "colour/HueSector.h"
-#include "colour/Rounding.h"
+#include "core/colour/HueSector.h"
+#include "core/colour/Rounding.h"
 
 namespace tintwatch {
 

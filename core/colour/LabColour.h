@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "colour/ColorConverter.h"
+#include "core/colour/ColorConverter.h"
 
 namespace tintwatch {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
 
 namespace tintwatch {
 

@@ -1,9 +1,9 @@
-#include "dialogs/DialogValues.h"
+#include "core/dialogs/DialogValues.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "colour/WholeNumber.h"
+#include "core/colour/WholeNumber.h"
 
 namespace tintwatch {
 

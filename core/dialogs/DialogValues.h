@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/ClockSettings.h"
-#include "huetest/HueTestState.h"
+#include "core/face/ClockSettings.h"
+#include "core/huetest/HueTestState.h"
 
 namespace tintwatch {
 

@@ -1,8 +1,8 @@
-#include "clock/ClockFace.h"
+#include "core/face/ClockFace.h"
 
 #include <cmath>
 
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
 
 namespace tintwatch {
 

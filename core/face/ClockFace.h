@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "app/ClockSettings.h"
-#include "clock/Surface.h"
-#include "clock/TimeSource.h"
-#include "colour/ColorConverter.h"
-#include "colour/LabColour.h"
+#include "core/colour/ColorConverter.h"
+#include "core/colour/LabColour.h"
+#include "core/face/ClockSettings.h"
+#include "core/face/Surface.h"
+#include "core/time/TimeSource.h"
 
 namespace tintwatch {
 

@@ -1,6 +1,6 @@
-#include "clock/FacePicture.h"
+#include "core/face/FacePicture.h"
 
-#include "clock/ClockFace.h"
+#include "core/face/ClockFace.h"
 
 namespace tintwatch {
 

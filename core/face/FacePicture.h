@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "clock/Surface.h"
+#include "core/face/Surface.h"
 
 namespace tintwatch {
 

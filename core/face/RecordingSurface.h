@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "clock/Surface.h"
+#include "core/face/Surface.h"
 
 namespace tintwatch {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColorConverter.h"
+#include "core/colour/ColorConverter.h"
 
 namespace tintwatch {
 

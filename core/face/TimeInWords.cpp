@@ -1,4 +1,4 @@
-#include "clock/TimeInWords.h"
+#include "core/face/TimeInWords.h"
 
 #include <algorithm>
 

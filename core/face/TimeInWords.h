@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "clock/ClockFace.h"
+#include "core/face/ClockFace.h"
 
 namespace tintwatch {
 

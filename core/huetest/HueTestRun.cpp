@@ -1,4 +1,4 @@
-#include "huetest/HueTestRun.h"
+#include "core/huetest/HueTestRun.h"
 
 #include <limits>
 #include <string>

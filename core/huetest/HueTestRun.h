@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 
-#include "app/IntervalTimer.h"
-#include "app/Random.h"
-#include "clock/ClockFace.h"
-#include "clock/Surface.h"
-#include "huetest/HueTestState.h"
+#include "core/face/ClockFace.h"
+#include "core/face/Surface.h"
+#include "core/huetest/HueTestState.h"
+#include "core/huetest/IntervalTimer.h"
+#include "core/huetest/Random.h"
 
 namespace tintwatch {
 

@@ -1,4 +1,4 @@
-#include "app/Random.h"
+#include "core/huetest/Random.h"
 
 #include <chrono>
 #include <cmath>

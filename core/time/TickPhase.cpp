@@ -1,4 +1,4 @@
-#include "clock/TickPhase.h"
+#include "core/time/TickPhase.h"
 
 namespace tintwatch {
 

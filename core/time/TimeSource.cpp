@@ -1,4 +1,4 @@
-#include "clock/TimeSource.h"
+#include "core/time/TimeSource.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,10 +1,10 @@
-#include "app/ClockWindow.h"
+#include "core/window/ClockWindow.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "clock/TimeInWords.h"
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
+#include "core/face/TimeInWords.h"
 
 namespace tintwatch {
 

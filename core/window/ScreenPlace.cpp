@@ -1,4 +1,4 @@
-#include "app/ScreenPlace.h"
+#include "core/window/ScreenPlace.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/WindowShape.h"
+#include "core/window/WindowShape.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "dialogs/DialogLayout.h"
+#include "qt/dialogs/DialogLayout.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>
@@ -11,8 +11,8 @@
 #include <QStyleOptionButton>
 #include <cmath>
 
-#include "app/Screens.h"
-#include "dialogs/ParagraphLabel.h"
+#include "platform/Screens.h"
+#include "qt/dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 

@@ -1,4 +1,4 @@
-#include "dialogs/ParagraphLabel.h"
+#include "qt/dialogs/ParagraphLabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "huetest/Tester.h"
+#include "qt/dialogs/Tester.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/DialogLayout.h"
-#include "dialogs/DialogValues.h"
-#include "dialogs/ParagraphLabel.h"
+#include "core/dialogs/DialogValues.h"
+#include "qt/dialogs/DialogLayout.h"
+#include "qt/dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 

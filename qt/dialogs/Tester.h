@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "dialogs/DialogLayout.h"
+#include "qt/dialogs/DialogLayout.h"
 
-#include "huetest/HueTestState.h"
+#include "core/huetest/HueTestState.h"
 
 class QLabel;
 class QLineEdit;

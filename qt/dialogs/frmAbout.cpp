@@ -1,10 +1,10 @@
-#include "dialogs/frmAbout.h"
+#include "qt/dialogs/frmAbout.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/DialogLayout.h"
-#include "dialogs/ParagraphLabel.h"
+#include "qt/dialogs/DialogLayout.h"
+#include "qt/dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 

@@ -1,4 +1,4 @@
-#include "dialogs/frmOptions.h"
+#include "qt/dialogs/frmOptions.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/DialogLayout.h"
-#include "dialogs/DialogValues.h"
-#include "dialogs/ParagraphLabel.h"
+#include "core/dialogs/DialogValues.h"
+#include "qt/dialogs/DialogLayout.h"
+#include "qt/dialogs/ParagraphLabel.h"
 
 namespace tintwatch {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/DialogLayout.h"
+#include "qt/dialogs/DialogLayout.h"
 
-#include "app/ClockSettings.h"
+#include "core/face/ClockSettings.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ClockWindow.h"
-#include "app/IntervalTimer.h"
-#include "app/Random.h"
+#include "core/huetest/IntervalTimer.h"
+#include "core/huetest/Random.h"
+#include "core/window/ClockWindow.h"
 
 namespace tintwatch {
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "clock/ClockFace.h"
-#include "clock/RecordingSurface.h"
-#include "clock/TimeInWords.h"
+#include "core/face/ClockFace.h"
+#include "core/face/RecordingSurface.h"
+#include "core/face/TimeInWords.h"
 
 namespace tintwatch {
 namespace {

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <map>
 
-#include "app/ClockWindow.h"
-#include "app/ScreenPlace.h"
-#include "clock/TickPhase.h"
-#include "clock/RecordingSurface.h"
+#include "core/face/RecordingSurface.h"
+#include "core/time/TickPhase.h"
+#include "core/window/ClockWindow.h"
+#include "core/window/ScreenPlace.h"
 #include "fakes.h"
 
 namespace tintwatch {

@@ -4,7 +4,7 @@
 #include <string>
 #include <tuple>
 
-#include "colour/ColorConverter.h"
+#include "core/colour/ColorConverter.h"
 
 namespace tintwatch {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialogs/DialogValues.h"
+#include "core/dialogs/DialogValues.h"
 
 namespace tintwatch {
 namespace {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/ClockWindow.h"
-#include "clock/RecordingSurface.h"
+#include "core/face/RecordingSurface.h"
+#include "core/window/ClockWindow.h"
 #include "fakes.h"
 
 namespace tintwatch {

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "colour/LabColour.h"
+#include "core/colour/LabColour.h"
 
 namespace tintwatch {
 namespace {

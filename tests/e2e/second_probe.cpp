@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "clock/ClockFace.h"
-#include "clock/RecordingSurface.h"
+#include "core/face/ClockFace.h"
+#include "core/face/RecordingSurface.h"
 
 namespace {
 

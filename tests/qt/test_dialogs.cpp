@@ -19,11 +19,11 @@
 #include <QStyle>
 
 #include "modal_watch.h"
-#include "app/Dialogs.h"
-#include "dialogs/ParagraphLabel.h"
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmOptions.h"
-#include "huetest/Tester.h"
+#include "qt/Dialogs.h"
+#include "qt/dialogs/ParagraphLabel.h"
+#include "qt/dialogs/Tester.h"
+#include "qt/dialogs/frmAbout.h"
+#include "qt/dialogs/frmOptions.h"
 
 namespace tintwatch {
 namespace {

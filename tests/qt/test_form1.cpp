@@ -14,8 +14,8 @@
 #include <fstream>
 
 #include "modal_watch.h"
-#include "app/Form1.h"
-#include "app/TaskbarEntry.h"
+#include "platform/TaskbarEntry.h"
+#include "qt/Form1.h"
 
 namespace tintwatch {
 namespace {

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <cmath>
 
-#include "app/QtSurface.h"
-#include "app/WindowShape.h"
-#include "clock/ClockFace.h"
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
+#include "core/face/ClockFace.h"
+#include "core/window/WindowShape.h"
+#include "qt/QtSurface.h"
 
 namespace tintwatch {
 namespace {

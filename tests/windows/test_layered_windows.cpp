@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/LayeredWindows_win.h"
+#include "platform/windows/LayeredWindows_win.h"
 
 namespace tintwatch::win32 {
 namespace {

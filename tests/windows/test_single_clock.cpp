@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/SingleClock_win.h"
+#include "platform/windows/SingleClock_win.h"
 
 namespace tintwatch::win32 {
 namespace {
