@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ClockSettings.h"
+#include "core/window/SettingsFile.h"
 
 using tintwatch::ClockSettings;
 using tintwatch::SettingsFileExtras;

@@ -5,17 +5,18 @@
 #include <functional>
 #include <string>
 
-#include "app/ClockSettings.h"
-#include "app/IntervalTimer.h"
-#include "app/Random.h"
-#include "app/ScreenPlace.h"
-#include "clock/ClockFace.h"
-#include "clock/Surface.h"
-#include "clock/TimeSource.h"
-#include "colour/ColorConverter.h"
-#include "colour/LabColour.h"
-#include "huetest/HueTestRun.h"
-#include "huetest/HueTestState.h"
+#include "core/colour/ColorConverter.h"
+#include "core/colour/LabColour.h"
+#include "core/face/ClockFace.h"
+#include "core/face/ClockSettings.h"
+#include "core/face/Surface.h"
+#include "core/huetest/HueTestRun.h"
+#include "core/huetest/HueTestState.h"
+#include "core/huetest/IntervalTimer.h"
+#include "core/huetest/Random.h"
+#include "core/time/TimeSource.h"
+#include "core/window/ScreenPlace.h"
+#include "core/window/SettingsFile.h"
 
 namespace tintwatch {
 

@@ -1,3 +1,5 @@
+#include "core/window/SettingsFile.h"
+
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -16,8 +18,7 @@
 #include <cerrno>
 #endif
 
-#include "app/ClockSettings.h"
-#include "colour/WholeNumber.h"
+#include "core/colour/WholeNumber.h"
 
 namespace tintwatch {
 

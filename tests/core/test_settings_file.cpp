@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/ClockSettings.h"
+#include "core/window/SettingsFile.h"
 
 #ifdef _WIN32
 #include <windows.h>
