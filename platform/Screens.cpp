@@ -1,4 +1,4 @@
-#include "app/Screens.h"
+#include "platform/Screens.h"
 
 #include <QEvent>
 #include <QGuiApplication>

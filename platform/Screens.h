@@ -3,7 +3,7 @@
 #include <QRect>
 #include <vector>
 
-#include "app/ScreenPlace.h"
+#include "core/window/ScreenPlace.h"
 
 class QWidget;
 

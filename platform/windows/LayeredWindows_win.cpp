@@ -1,4 +1,4 @@
-#include "app/LayeredWindows_win.h"
+#include "platform/windows/LayeredWindows_win.h"
 
 #include <windows.h>
 

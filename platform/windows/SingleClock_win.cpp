@@ -1,4 +1,4 @@
-#include "app/SingleClock_win.h"
+#include "platform/windows/SingleClock_win.h"
 
 #include <windows.h>
 

@@ -1,11 +1,9 @@
-#include "app/DirectPresent.h"
+#include "platform/x11/DirectPresent_x11.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
-
-#ifdef TINTWATCH_HAVE_XCB
-#include <QByteArray>
 #include <QWindow>
 #include <sys/shm.h>
 #include <sys/socket.h>
@@ -15,12 +13,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/X11.h"
-#endif
+#include "platform/x11/X11.h"
 
-namespace tintwatch {
+namespace tintwatch::x11 {
 
-#ifdef TINTWATCH_HAVE_XCB
 namespace {
 
 // Whether images of this server take our pixels as they are: 24-bit depth in
@@ -102,14 +98,12 @@ struct SharedPixels {
 };
 
 }  // namespace
-#endif
 
 bool PresentDirectly(QWidget* window, const QImage& picture, const QRect& deviceRect) {
-#ifdef TINTWATCH_HAVE_XCB
   if (picture.format() != QImage::Format_RGB32) return false;
   QWindow* handle = window->windowHandle();
   if (!handle || !handle->isExposed()) return false;
-  xcb_connection_t* connection = x11::Connection();
+  xcb_connection_t* connection = Connection();
   if (!connection) return false;
   const auto id = static_cast<xcb_window_t>(handle->winId());
   static DirectTarget target;
@@ -165,12 +159,6 @@ bool PresentDirectly(QWidget* window, const QImage& picture, const QRect& device
   }
   xcb_flush(connection);
   return true;
-#else
-  Q_UNUSED(window);
-  Q_UNUSED(picture);
-  Q_UNUSED(deviceRect);
-  return false;
-#endif
 }
 
-}  // namespace tintwatch
+}  // namespace tintwatch::x11

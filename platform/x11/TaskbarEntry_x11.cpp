@@ -1,33 +1,26 @@
-#include "app/TaskbarEntry.h"
+#include "platform/x11/TaskbarEntry_x11.h"
 
-#include <QVariant>
-#include <QWidget>
-
-#ifdef TINTWATCH_HAVE_XCB
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QList>
 #include <QPointer>
+#include <QWidget>
 #include <QWindow>
 #include <cstdlib>
 
-#include "app/X11.h"
-#endif
+#include "platform/x11/X11.h"
 
-namespace tintwatch {
+namespace tintwatch::x11 {
 
 namespace {
 
-constexpr const char* kTaskbarProperty = "tintwatchTaskbarEntry";
-
-#ifdef TINTWATCH_HAVE_XCB
 // _NET_WM_STATE_SKIP_TASKBAR, as the window manager's taskbar reads it:
 // written straight into the property while the window is unmapped (the
 // toolkit merges its own states into it when it maps the window), asked of
 // the window manager by a client message while it is mapped.
 void SendSkipTaskbar(xcb_connection_t* connection, xcb_window_t id, bool skip, bool mapped) {
   // Asked of the server once: atoms live as long as the server does.
-  static const std::vector<xcb_atom_t> interned = x11::Atoms(connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
+  static const std::vector<xcb_atom_t> interned = Atoms(connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
   const xcb_atom_t state = interned[0];
   const xcb_atom_t skipTaskbar = interned[1];
   if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE) return;
@@ -40,7 +33,7 @@ void SendSkipTaskbar(xcb_connection_t* connection, xcb_window_t id, bool skip, b
     event.data.data32[0] = skip ? 1 : 0;  // add, remove
     event.data.data32[1] = skipTaskbar;
     event.data.data32[3] = 1;  // from a normal application
-    xcb_send_event(connection, 0, x11::RootWindow(connection),
+    xcb_send_event(connection, 0, RootWindow(connection),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(connection);
@@ -75,11 +68,15 @@ class TaskbarStateKeeper : public QAbstractNativeEventFilter {
     return *keeper;
   }
 
-  void Track(QWidget* window) {
-    for (const QPointer<QWidget>& known : windows_) {
-      if (known == window) return;
+  // Remembers the state last asked for the window.
+  void Track(QWidget* window, bool skip) {
+    for (Tracked& known : windows_) {
+      if (known.window == window) {
+        known.skip = skip;
+        return;
+      }
     }
-    windows_.append(window);
+    windows_.append({window, skip});
   }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -87,39 +84,30 @@ class TaskbarStateKeeper : public QAbstractNativeEventFilter {
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY) return false;
     const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
-    for (const QPointer<QWidget>& window : windows_) {
+    for (const Tracked& known : windows_) {
+      const QWidget* window = known.window;
       if (window && window->windowHandle() && window->windowHandle()->winId() == map->window) {
-        SendSkipTaskbar(x11::Connection(), map->window, !HasTaskbarEntry(window), true);
+        SendSkipTaskbar(Connection(), map->window, known.skip, true);
       }
     }
     return false;
   }
 
  private:
-  QList<QPointer<QWidget>> windows_;
+  struct Tracked {
+    QPointer<QWidget> window;
+    bool skip = false;
+  };
+  QList<Tracked> windows_;
 };
-
-void SetSkipTaskbar(QWidget* window, bool skip) {
-  xcb_connection_t* connection = x11::Connection();
-  if (!connection) return;
-  TaskbarStateKeeper::Instance().Track(window);
-  // The handle of the platform window now behind the widget: changing a
-  // window flag can replace it, and the widget's own id may lag behind.
-  window->winId();
-  const auto id = static_cast<xcb_window_t>(window->windowHandle()->winId());
-  SendSkipTaskbar(connection, id, skip, window->isVisible());
-}
-#endif
 
 }  // namespace
 
-void SetTaskbarEntry(QWidget* window, bool shown) {
-  window->setProperty(kTaskbarProperty, shown);
-#ifdef TINTWATCH_HAVE_XCB
-  SetSkipTaskbar(window, !shown);
-#endif
+void SetSkipTaskbar(QWidget* window, bool skip) {
+  xcb_connection_t* connection = Connection();
+  if (!connection) return;
+  TaskbarStateKeeper::Instance().Track(window, skip);
+  SendSkipTaskbar(connection, NativeWindow(window), skip, window->isVisible());
 }
 
-bool HasTaskbarEntry(const QWidget* window) { return window->property(kTaskbarProperty).toBool(); }
-
-}  // namespace tintwatch
+}  // namespace tintwatch::x11

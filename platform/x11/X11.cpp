@@ -1,6 +1,8 @@
-#include "app/X11.h"
+#include "platform/x11/X11.h"
 
 #include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 
@@ -29,6 +31,22 @@ std::vector<xcb_atom_t> Atoms(xcb_connection_t* connection, std::initializer_lis
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {
   return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+xcb_window_t NativeWindow(QWidget* window) {
+  window->winId();  // makes sure the native window exists
+  return static_cast<xcb_window_t>(window->windowHandle() ? window->windowHandle()->winId() : window->winId());
+}
+
+std::optional<bool> LeftButtonHeld() {
+  xcb_connection_t* connection = Connection();
+  if (!connection) return std::nullopt;
+  const xcb_query_pointer_cookie_t cookie = xcb_query_pointer(connection, RootWindow(connection));
+  xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(connection, cookie, nullptr);
+  if (!reply) return std::nullopt;
+  const bool held = (reply->mask & XCB_BUTTON_MASK_1) != 0;
+  free(reply);
+  return held;
 }
 
 }  // namespace tintwatch::x11

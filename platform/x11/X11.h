@@ -5,7 +5,10 @@
 #include <xcb/xcb.h>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
+
+class QWidget;
 
 namespace tintwatch::x11 {
 
@@ -14,5 +17,11 @@ xcb_connection_t* Connection();
 // The atoms of the names, in their order, in one round trip to the server.
 std::vector<xcb_atom_t> Atoms(xcb_connection_t* connection, std::initializer_list<const char*> names);
 xcb_window_t RootWindow(xcb_connection_t* connection);
+// The X window now behind the widget, made if need be: changing a window flag
+// can replace it, and the widget's own id may lag behind.
+xcb_window_t NativeWindow(QWidget* window);
+// Whether the first button is down, as the server has it; empty without a
+// connection or an answer.
+std::optional<bool> LeftButtonHeld();
 
 }  // namespace tintwatch::x11
