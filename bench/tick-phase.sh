@@ -16,7 +16,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 programs=()
 for program in "${@:-$top/build/tintwatch}"; do programs+=("$(realpath "$program")"); done
 export TINTWATCH=${programs[0]}
-probe=$top/build/tests/second_probe
+probe=$top/build/tests/e2e/second_probe
 [ -x "$probe" ] || { echo "build the tests first: $probe is missing" >&2; exit 1; }
 for tool in xclock strace; do
   command -v $tool >/dev/null && continue

@@ -131,10 +131,10 @@ for option in $(sed -n '/^OPTIONS/,/^[A-Z]/p' <<<"$text" | grep '^       -' | gr
 done
 menu=$(sed -n '/^MENU/,/^FILES/p' <<<"$text" | tr -s ' \n' '  ')
 {
-  grep -o 'AddAction([a-z_]*, "[A-Za-z]*", "[^"]*"' "$top/app/Form1.cpp" | cut -d'"' -f4
-  grep -o 'addMenu(QStringLiteral("[^"]*")' "$top/app/Form1.cpp" | cut -d'"' -f2
+  grep -o 'AddAction([a-z_]*, "[A-Za-z]*", "[^"]*"' "$top/qt/Form1.cpp" | cut -d'"' -f4
+  grep -o 'addMenu(QStringLiteral("[^"]*")' "$top/qt/Form1.cpp" | cut -d'"' -f2
 } | sed 's/ *$//' >"$work/menu"
-[ "$(wc -l <"$work/menu")" -ge 13 ] || fail "menu captions not found in app/Form1.cpp"
+[ "$(wc -l <"$work/menu")" -ge 13 ] || fail "menu captions not found in qt/Form1.cpp"
 while read -r caption; do
   grep -qF " $caption" <<<"$menu" || fail "the manual page's MENU lacks \"$caption\""
 done <"$work/menu"

@@ -35,18 +35,18 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Each program runs in a folder of its own, so that relative paths are seen
 # against Windows' idea of the current folder.
-run() {  # NAME
+run() {  # NAME FOLDER (under the build's tests/)
   local rc=0
   mkdir -p "$work/$1"
-  (cd "$work/$1" && "$wine" "$build/tests/$1.exe") >"$work/$1.log" 2>&1 || rc=$?
+  (cd "$work/$1" && "$wine" "$build/tests/$2/$1.exe") >"$work/$1.log" 2>&1 || rc=$?
   # GoogleTest's failures and summary, without a line for each test passed.
   tr -d '\r' <"$work/$1.log" | grep -vE '^\[ +(RUN|OK) +\]|^\[-+\]|^$|^wine: ' || true
   return $rc
 }
 status=0
 echo "-- core_tests.exe under Wine"
-run core_tests || status=1
+run core_tests core || status=1
 echo "-- win32_tests.exe under Wine"
-run win32_tests || status=1
+run win32_tests windows || status=1
 
 exit $status
