@@ -7,6 +7,9 @@ top=$(cd "$here/.." && pwd)
 "$here/setup.sh" test
 jobs=$(nproc)
 
+echo "== Includes point only downward: core/, then platform/, then qt/"
+"$here/check-includes.sh"
+
 echo "== Unit, in-process and end-to-end tests"
 ctest --test-dir "$top/build" --output-on-failure -j1
 
