@@ -34,10 +34,10 @@ class FolderClaim {
 
   int folder_ = -1;
   std::string name_;
-  // X atoms and window ids.
-  std::uint32_t selection_ = 0;
-  std::uint32_t comeForwardAtom_ = 0;
-  std::uint32_t answer_ = 0;
+  // X atoms and window ids (unused where there is no X11 to ask through).
+  [[maybe_unused]] std::uint32_t selection_ = 0;
+  [[maybe_unused]] std::uint32_t comeForwardAtom_ = 0;
+  [[maybe_unused]] std::uint32_t answer_ = 0;
 };
 
 }  // namespace tintwatch::x11
