@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Fails on an include that points upward. Each folder may include only from
-# the folders its line below names: the window-free layer (core/) from
-# itself, each of its folders from those listed before it; the platform's
-# sides (platform/x11/, platform/windows/) only from the seams in platform/;
-# the Qt layer (qt/) from the seams and core/. A folder with no line fails
-# too, so the table grows with the tree. Neither core/ nor platform/windows/
-# includes a Qt or an X header.
+# the folders its line in the table below names, in either form ("…" or <…>,
+# since the top of the tree is on every include path):
+# - core/, the window-free layer, only from itself, each of its folders from
+#   the few below it;
+# - platform/ from its X11 and Windows sides and from core/; the sides
+#   (platform/x11/, platform/windows/) never from the seams above them;
+# - qt/ from the seams in platform/ (not their sides) and from core/.
+# A folder with no line fails too, so the table grows with the tree. Neither
+# core/ nor platform/windows/ includes a Qt or an X header. A quoted include
+# names a file of the tree from its top, or one beside the file: system
+# headers go in <…>.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
@@ -32,9 +37,21 @@ declare -A may=(
   [docs]="docs qt $core"
 )
 
+# Every C and C++ source in the tree: the files git has, else every file
+# outside the build folders.
+sources() {
+  local pattern='\.(c|cc|cpp|cxx|h|hh|hpp|hxx|inl|ipp)$'
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files --cached --others --exclude-standard | grep -E "$pattern" || true
+  else
+    find . -path './build*' -prune -o -path ./.git -prune -o -type f -print | sed 's|^\./||' | grep -E "$pattern" || true
+  fi
+}
+
 status=0
 fail() { echo "$1" >&2; status=1; }
 while IFS= read -r file; do
+  [ -f "$file" ] || continue  # deleted in the working tree
   dir=$(dirname "$file")
   if [ -z "${may[$dir]+set}" ]; then
     fail "$file: the folder $dir has no line in scripts/check-includes.sh"
@@ -42,27 +59,42 @@ while IFS= read -r file; do
   fi
   while IFS= read -r hit; do
     line=${hit%%:*}
-    include=$(sed -E 's/^[^"<]*["<]([^">]*)[">].*/\1/' <<<"${hit#*:}")
-    case "${hit#*:}" in
-      *'<'*)
-        case "$dir/:$include" in
-          core/*:Q* | core/*:xcb/* | platform/windows/:Q*)
-            fail "$file:$line: $include: no toolkit or X header here" ;;
-        esac
+    text=${hit#*:}
+    # The form is the first delimiter after the word: a "<" in a comment
+    # behind a quoted include does not make it a system header.
+    if [[ $text =~ include[[:space:]]*\"([^\"]*)\" ]]; then
+      include=${BASH_REMATCH[1]}
+      quoted=1
+    elif [[ $text =~ include[[:space:]]*\<([^\>]*)\> ]]; then
+      include=${BASH_REMATCH[1]}
+      quoted=0
+    else
+      fail "$file:$line: an include this check cannot read"
+      continue
+    fi
+    case "$dir/:$include" in
+      core/*:Q* | core/*:xcb/* | core/*:X11/* | platform/windows/:Q* | platform/windows/:xcb/* | platform/windows/:X11/*)
+        fail "$file:$line: $include: no toolkit or X header here"
         continue ;;
     esac
-    if [[ $include != */* ]]; then
+    if [ $quoted = 0 ]; then
+      # A system header, unless it names a folder of this tree.
+      case "$include" in core/* | platform/* | qt/* | tests/*) ;; *) continue ;; esac
+    elif [[ $include != */* ]]; then
       [ -f "$dir/$include" ] || fail "$file:$line: $include is not in $dir"
       continue
     fi
-    [ -f "$include" ] || fail "$file:$line: $include does not exist"
+    if [[ $include == *..* || ! -f $include ]]; then
+      fail "$file:$line: $include: name a file of the tree from its top"
+      continue
+    fi
     target=$(dirname "$include")
     case " ${may[$dir]} " in
       *" $target "*) ;;
       *) fail "$file:$line: $include points upward: $dir includes only from ${may[$dir]}" ;;
     esac
-  done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' "$file" || true)
-done < <(find core platform qt tests bench fuzz docs -name '*.cpp' -o -name '*.h' | sort)
+  done < <(grep -nE '^[[:space:]]*#[[:space:]]*include' "$file" || true)
+done < <(sources | sort)
 
 [ $status -eq 0 ] && echo "Every include points downward"
 exit $status
