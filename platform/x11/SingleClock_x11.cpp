@@ -36,10 +36,8 @@ bool FolderClaim::TryLock() {
 }
 
 #ifdef TINTWATCH_HAVE_XCB
-bool FolderClaim::Intern() {
+bool FolderClaim::Intern(xcb_connection_t* connection) {
   if (selection_ != XCB_ATOM_NONE) return true;
-  xcb_connection_t* connection = Connection();
-  if (!connection) return false;
   const std::vector<xcb_atom_t> atoms = Atoms(connection, {name_.c_str(), "TINTWATCH_COME_FORWARD"});
   selection_ = atoms[0];
   comeForwardAtom_ = atoms[1];
@@ -48,7 +46,7 @@ bool FolderClaim::Intern() {
 
 bool FolderClaim::AskTheRunningClock() {
   xcb_connection_t* connection = Connection();
-  if (!connection || !Intern()) return true;  // no way to ask: leave it be
+  if (!connection || !Intern(connection)) return true;  // no way to ask: leave it be
   xcb_get_selection_owner_reply_t* reply =
       xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection_), nullptr);
   const xcb_window_t running = reply ? reply->owner : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
@@ -67,7 +65,7 @@ bool FolderClaim::AskTheRunningClock() {
 
 bool FolderClaim::Publish() {
   xcb_connection_t* connection = Connection();
-  if (!connection || !Intern()) return false;
+  if (!connection || !Intern(connection)) return false;
   // A window of its own, never shown: the clock's own can be replaced
   // when its flags change.
   answer_ = xcb_generate_id(connection);
@@ -86,7 +84,6 @@ bool FolderClaim::IsRequest(const void* event) const {
 }
 #else
 // No window system to ask through: the running clock is left as it is.
-bool FolderClaim::Intern() { return false; }
 bool FolderClaim::AskTheRunningClock() { return true; }
 bool FolderClaim::Publish() { return false; }
 bool FolderClaim::IsRequest(const void*) const { return false; }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+struct xcb_connection_t;
+
 // The X11 side of one clock per settings file: the current folder locked
 // with flock (any Unix), and on X11 the running clock's answering point, a
 // selection named after the folder (its device and inode, not the text of
@@ -30,7 +32,8 @@ class FolderClaim {
   bool IsRequest(const void* event) const;
 
  private:
-  bool Intern();
+  // The selection's and the request's atoms, asked of the server once.
+  bool Intern(xcb_connection_t* connection);
 
   int folder_ = -1;
   std::string name_;
