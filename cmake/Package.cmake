@@ -1,4 +1,9 @@
-# A Debian package: cpack -G DEB in the build folder.
+# A Debian package: cpack -G DEB in the build folder; on Windows an NSIS
+# installer (scripts/package-windows.sh makes it and the portable zip).
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/PackageWindows.cmake)
+  return()
+endif()
 set(CPACK_PACKAGE_NAME tintwatch)
 set(CPACK_PACKAGE_VENDOR "The Tintwatch developers")
 set(CPACK_PACKAGE_CONTACT "The Tintwatch developers <tintwatch@example.org>")

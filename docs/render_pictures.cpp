@@ -5,8 +5,10 @@
 // The faces at 10:10:30 with the default levels: hue.png, hue-expert.png,
 // rgb.png, lab.png (330 x 330); the icon, the Hue face at the same time on a
 // see-through background, as icon-N.png for N = 16, 32, 48, 64, 128, 256
-// (16 and 32 without the rim), and as icon.svg, drawn through the same calls;
+// (16 and 32 without the rim), as icon.svg, drawn through the same calls, and
+// as tintwatch.ico, all six sizes in one file for the Windows program;
 // for the README, see-through.png: the see-through clock on a desktop.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,6 +18,8 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/face/FacePicture.h"
 #include "qt/FaceImage.h"
@@ -114,6 +118,48 @@ bool Save(const QImage& image, const QDir& folder, const QString& name) {
   return false;
 }
 
+void PutLittleEndian(QByteArray& bytes, quint32 value, int size) {
+  for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A Windows icon file whose images are PNGs (as Windows has read them since
+// Vista): a header, one directory entry per image, then the images.
+QByteArray IconFile(const std::vector<std::pair<int, QByteArray>>& pngs) {
+  QByteArray file;
+  PutLittleEndian(file, 0, 2);  // reserved
+  PutLittleEndian(file, 1, 2);  // an icon, not a cursor
+  PutLittleEndian(file, static_cast<quint32>(pngs.size()), 2);
+  quint32 offset = static_cast<quint32>(6 + 16 * pngs.size());
+  for (const auto& [size, png] : pngs) {
+    PutLittleEndian(file, size >= 256 ? 0 : static_cast<quint32>(size), 1);  // 0 stands for 256
+    PutLittleEndian(file, size >= 256 ? 0 : static_cast<quint32>(size), 1);
+    PutLittleEndian(file, 0, 1);   // no palette
+    PutLittleEndian(file, 0, 1);   // reserved
+    PutLittleEndian(file, 1, 2);   // planes
+    PutLittleEndian(file, 32, 2);  // bits per pixel
+    PutLittleEndian(file, static_cast<quint32>(png.size()), 4);
+    PutLittleEndian(file, offset, 4);
+    offset += static_cast<quint32>(png.size());
+  }
+  for (const auto& image : pngs) file.append(image.second);
+  return file;
+}
+
+bool SaveIconFile(const QDir& folder, const QString& name) {
+  std::vector<std::pair<int, QByteArray>> pngs;
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !IconImage(size).save(&buffer, "PNG")) return false;
+    pngs.emplace_back(size, png);
+  }
+  QFile file(folder.filePath(name));
+  const QByteArray bytes = IconFile(pngs);
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,6 +178,7 @@ int main(int argc, char** argv) {
   for (const int size : {16, 32, 48, 64, 128, 256}) {
     ok = ok && Save(IconImage(size), folder, QStringLiteral("icon-%1.png").arg(size));
   }
+  ok = ok && SaveIconFile(folder, QStringLiteral("tintwatch.ico"));
   ok = ok && Save(SeeThroughOnDesktop(), folder, QStringLiteral("see-through.png"));
   SvgSurface svg(1600);
   DrawFacePicture(svg, 0, false, 800);

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "platform/Console.h"
+
 #ifndef TINTWATCH_VERSION
 #define TINTWATCH_VERSION "unknown"
 #endif
@@ -17,6 +19,7 @@ namespace tintwatch {
 namespace {
 
 void Print(std::FILE* stream, const QString& text) {
+  UseStartingConsole();
   const QByteArray bytes = text.toLocal8Bit();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
   std::fflush(stream);
