@@ -24,6 +24,15 @@ constexpr const char* kLayerProperty = "tintwatchLayer";
 enum Layer { kNotLayered = 0, kSeeThrough = 1, kOpaque = 2 };
 
 #ifdef Q_OS_WIN
+// Qt's Windows backing store decides at every paint of a frameless window
+// whether it should be layered, and takes the layered style away unless the
+// window has an alpha channel or an opacity below one: the colour key would
+// be gone with the first frame. An opacity this close to one keeps the
+// style on and is still drawn fully opaque (its alpha rounds to 255).
+constexpr qreal kKeepsLayered = 0.999;
+
+void KeepLayered(QWidget* window) { window->setWindowOpacity(kKeepsLayered); }
+
 // The handle of the platform window now behind the widget: changing a
 // window flag can replace it, and the widget's own id may lag behind.
 WId NativeHandle(QWidget* window) {
@@ -65,6 +74,8 @@ void MakeTransparent(QWidget* window) {
   SetWhiteBackground(window);
   window->setProperty(kLayerProperty, kSeeThrough);
 #ifdef Q_OS_WIN
+  // First, since setting the opacity sets Qt's own layered attributes.
+  KeepLayered(window);
   win32::MakeTransparent(reinterpret_cast<void*>(NativeHandle(window)));
 #endif
 }
@@ -73,6 +84,7 @@ void MakeOpaque(QWidget* window) {
   SetWhiteBackground(window);
   window->setProperty(kLayerProperty, kOpaque);
 #ifdef Q_OS_WIN
+  KeepLayered(window);
   win32::MakeOpaque(reinterpret_cast<void*>(NativeHandle(window)));
 #else
   window->clearMask();
