@@ -11,8 +11,36 @@ if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
              tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils lintian file
-             groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus)
+             groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus
+             # The Windows program: Qt for Windows built from Debian's source
+             # (scripts/build-qt-windows.sh), its installer, and what tries it.
+             ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64)
 fi
+
+# The Windows stage builds Qt from Debian's own source of qt6-base: apt needs
+# the source lines of the suites the system installs from.
+add_source_lines() {
+  apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version:' && return 0
+  local sudo="" lines
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  # The system's own binary entries, as source entries: deb822 stanzas whose
+  # Types are deb, and one-line "deb" entries.
+  lines=$(
+    for f in /etc/apt/sources.list.d/*.sources; do
+      [ -f "$f" ] || continue
+      awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \t]|\n|$)/ && !/(^|\n)Enabled: *no/ {
+             sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' "$f"
+    done
+  )
+  if [ -n "$lines" ]; then
+    printf '%s\n' "$lines" | $sudo tee /etc/apt/sources.list.d/tintwatch-src.sources >/dev/null
+  fi
+  lines=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed -n 's/^deb \(.*\)/deb-src \1/p')
+  if [ -n "$lines" ]; then
+    printf '%s\n' "$lines" | $sudo tee /etc/apt/sources.list.d/tintwatch-src.list >/dev/null
+  fi
+  $sudo apt-get update -qq
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,6 +53,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+[ "${1:-}" != test ] || add_source_lines
 
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$top/build" -j"$(nproc)"
