@@ -1,15 +1,9 @@
 #include "core/time/TimeSource.h"
 
 #include <algorithm>
-#include <chrono>
 #include <ctime>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include "core/time/SystemClock.h"
 
 namespace tintwatch {
 
@@ -23,39 +17,10 @@ std::int64_t FlooredSeconds(std::int64_t milliseconds) {
 
 }  // namespace
 
-std::int64_t SystemTimeSource::EpochMilliseconds() const {
-#ifdef _WIN32
-  // The precise system time: the ordinary one moves in steps of the
-  // scheduler's tick (about 16 ms), which would start a tick in the second
-  // that has just ended.
-  FILETIME now{};
-  GetSystemTimePreciseAsFileTime(&now);
-  const std::int64_t ticks = (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-  constexpr std::int64_t kEpochIn100ns = 116444736000000000;  // 1601-01-01 to 1970-01-01
-  return (ticks - kEpochIn100ns) / 10000;
-#else
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-#endif
-}
+std::int64_t SystemTimeSource::EpochMilliseconds() const { return system_clock::EpochMilliseconds(); }
 
 LocalTime SystemTimeSource::LocalAt(std::int64_t epochMilliseconds) const {
-  // The zone in force now, not the one read at start: a laptop that travels
-  // or a user who picks another zone expects the next tick to follow. The
-  // reentrant conversions keep the zone they first loaded; tzset looks again
-  // (glibc only compares the zone file's status; TZ, when set, still rules).
-#ifdef _WIN32
-  _tzset();
-#else
-  tzset();
-#endif
-  const auto seconds = static_cast<std::time_t>(FlooredSeconds(epochMilliseconds));
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
-  localtime_r(&seconds, &local);
-#endif
+  const std::tm local = system_clock::LocalTime(static_cast<std::time_t>(FlooredSeconds(epochMilliseconds)));
   return {local.tm_hour, local.tm_min, std::min(local.tm_sec, 59)};
 }
 
