@@ -163,6 +163,43 @@ wait_until 10 bash -c "! kill -0 $clock_pid" || fail "SIGTERM at the welcome box
 [ -z "$(ls -A "$folder")" ] || fail "SIGTERM at the welcome box: wrote $(ls -A "$folder")"
 folder=$work/home
 
+# A session manager ends the session (xsm, shut down with a checkpoint): the
+# clock, one of its clients, saves what the screen showed when asked to.
+folder=$work/managed
+mkdir -p "$folder" "$work/smhome"
+write_settings "$folder" "$old"
+cat >"$work/managed-clock" <<EOS
+#!/bin/bash
+echo \$\$ >"$work/managed.pid"
+cd "$folder" && TZ=UTC FAKETIME="2026-12-07 15:47:33" FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$(preload)" \\
+  QT_QPA_PLATFORM=xcb exec "$TINTWATCH" >"$work/clock.log" 2>&1
+EOS
+chmod +x "$work/managed-clock"
+echo "$work/managed-clock" >"$work/smhome/.xsmstartup"
+HOME=$work/smhome xsm >"$work/xsm.log" 2>&1 &
+sm_pid=$!
+pids+=($sm_pid)
+wait_until 10 test -s "$work/managed.pid" || fail "xsm did not start the clock: $(cat "$work/xsm.log")"
+clock_pid=$(cat "$work/managed.pid")
+wait_until 10 has_clock_window || fail "session manager: no clock"
+open_menu "$(clock_window)"
+xdotool key Down Down Down Return
+expect_pixel 151 112 ffffff "session manager: rim gone in expert mode"
+# Shutdown, With Checkpoint, a name for the session, Shutdown.
+sm=$(window_named "xsm: Default")
+[ -n "$sm" ] || fail "no xsm window"
+xdotool mousemove --window "$sm" 142 48 mousedown 1
+wait_until 5 has_window_named "Shutdown" 2>/dev/null || true
+xdotool mousemove --window "$sm" 162 77 sleep 0.2 mouseup 1
+wait_until 10 has_window_named "Shutdown" || fail "no xsm shutdown dialog"
+dialog=$(window_named "Shutdown")
+xdotool mousemove --window "$dialog" 173 19 click 1 type test
+xdotool mousemove --window "$dialog" 48 138 click 1
+saved_by_manager() { file_is "$folder/Tintwatch.txt" "${old% 0  1 } 1  1 "$'\r\n'; }
+wait_until 10 saved_by_manager || fail "session manager: settings file now: $(od -c "$folder/Tintwatch.txt" | head -3)"
+wait_until 10 bash -c "! kill -0 $clock_pid" || fail "session manager: the program did not end"
+no_sanitizer_report
+
 # The X server goes away under a running clock (the end of an X session):
 # the program ends, without a crash, and has saved what the screen showed.
 change_then_end "the X server's end" 'kill "${pids[0]}"'  # the X server, started first
