@@ -18,10 +18,6 @@ tools=$(dirname "$TINTWATCH")/bench
 . "$top/tests/e2e/lib.sh"
 start_desktop
 
-gone() { ! kill -0 "$1" 2>/dev/null; }
-window_gone() { ! xwininfo -id "$1" >/dev/null 2>&1; }
-median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
-
 folder=$work/home
 mkdir -p "$folder"
 write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
@@ -41,12 +37,7 @@ start() {
     none) address=unix:path=$work/no-bus ;;
     silent) address=unix:path=$work/silent-bus ;;
   esac
-  local ms pid window
-  read -r ms pid window < <(cd "$folder" && DBUS_SESSION_BUS_ADDRESS=$address exec "$tools/map_watch" "$program" 2>/dev/null)
-  times[$1.$2]+="$ms "
-  kill "$pid"
-  wait_until 10 gone "$pid"
-  wait_until 10 window_gone "$window"
+  times[$1.$2]+="$(cd "$folder" && DBUS_SESSION_BUS_ADDRESS=$address timed_start "$tools/map_watch" "$program") "
 }
 
 cases=(none bus reader)

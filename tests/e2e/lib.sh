@@ -169,6 +169,20 @@ start_clock() {
 
 clock_running() { kill -0 "$clock_pid" 2>/dev/null; }
 
+# For the benchmarks: the median of numbers on standard input, and one start
+# of a program timed from the exec to its first window mapped (map_watch),
+# printed in milliseconds; the program is then ended and its window gone, so
+# that the next start is not timed against the window manager's work.
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+timed_start() {  # MAP_WATCH PROGRAM [ARGUMENTS...]
+  local ms pid window
+  read -r ms pid window < <("$@" 2>/dev/null)
+  kill "$pid"
+  wait_until 10 bash -c "! kill -0 $pid 2>/dev/null"
+  wait_until 10 bash -c "! xwininfo -id $window"
+  echo "$ms"
+}
+
 # Ends the clock as a logout does, and waits until it has: on its way out it
 # saves its settings, which a test must not race with a file of its own.
 stop_clock() {
