@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
   tintwatch::WhenSessionEnds(&form, [&] {
     saveAtEnd();
     ended = true;
-    QApplication::quit();
+    // Every loop, a modal box's too: quit() does nothing before the main
+    // loop runs, as while the welcome box is open.
+    QCoreApplication::exit(0);
   });
   form.Load();
   loaded = true;
