@@ -135,17 +135,19 @@ wait "$linux_pid" 2>/dev/null || true
 
 echo "-- the menu's check marks"
 open_clock_menu "$w"
-screenshot
 read -r mx my _ <<<"$(geometry "$menu")"
-# A check mark is drawn in the item's left margin: dark pixels there.
-marked() {  # ITEM
+# A check mark is drawn in the item's left margin: dark pixels there, on the
+# menu's light grey once the menu is painted.
+marked() {  # ITEM: 1 or 0, from the last screenshot
   local y=$((my + item_top[$1] - 8))
   convert "$work/screen.png" -crop "16x16+$((mx + 6))+$y" +repage -colorspace gray -threshold 40% -negate \
     -format '%[fx:mean>0.02]' info:
 }
-[ "$(marked 0)" = 1 ] || fail "Stay on Top has no check mark"
-[ "$(marked 1)" = 1 ] || fail "White background has no check mark"
-[ "$(marked 2)" = 0 ] || fail "Expert Mode has a check mark"
+painted() { [ "$(pixel $((mx + 100)) $((my + item_top[2])))" != 000000 ]; }
+marks() { screenshot && painted && echo "$(marked 0)$(marked 1)$(marked 2)"; }
+marks_are() { [ "$(marks)" = "$1" ]; }
+# Stay on Top and White background checked, Expert Mode not.
+wait_until 5 marks_are 110 || fail "the check marks (Stay on Top, White background, Expert Mode): $(marks)"
 
 echo "-- White background off: the desktop shows through the white, and clicks go through"
 click_item "$menu" "${item_top[1]}"
