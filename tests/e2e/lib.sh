@@ -9,6 +9,10 @@ set -euo pipefail
 # the test's first shell go).
 if [ -z "${TINTWATCH_OWN_GROUP:-}" ]; then
   export TINTWATCH_OWN_GROUP=$$
+  # A runtime folder of the test's own, as a desktop session has one: the
+  # accessibility bus puts its socket there, not in a folder all tests share.
+  XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tintwatch-runtime.XXXXXX")
+  export XDG_RUNTIME_DIR
   setsid bash "$0" "$@" &
   group=$!
   end_group() {
@@ -19,10 +23,11 @@ if [ -z "${TINTWATCH_OWN_GROUP:-}" ]; then
     done
     kill -KILL -- -"$group" 2>/dev/null || true
   }
-  trap 'end_group; exit 143' TERM INT HUP
+  trap 'end_group; rm -rf "$XDG_RUNTIME_DIR"; exit 143' TERM INT HUP
   status=0
   wait "$group" || status=$?
   end_group
+  rm -rf "$XDG_RUNTIME_DIR"
   exit "$status"
 fi
 if [ "$TINTWATCH_OWN_GROUP" != done ]; then
