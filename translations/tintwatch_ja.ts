@@ -148,7 +148,7 @@ All the best,  Alder</source>
     <message>
         <source> but you hit the key at least twice on %1</source>
         <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation>。ただし、%1 ではキーを 2 回以上押しました</translation>
+        <translation> ただし、%1 ではキーを 2 回以上押しました</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
