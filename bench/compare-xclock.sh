@@ -31,9 +31,6 @@ start_desktop
 # Nanoseconds on a CPU, from the scheduler: finer than the clock ticks of /proc/PID/stat.
 cpu_ns() { awk '{print $1}' "/proc/$1/schedstat"; }
 rss_kb() { awk '/VmRSS/{print $2}' "/proc/$1/status"; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
-window_gone() { ! xwininfo -id "$1" >/dev/null 2>&1; }
-median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 folder=$work/home
 mkdir -p "$folder"
@@ -43,13 +40,7 @@ declare -A command=([tintwatch]="$TINTWATCH" [bare]="$tools/bare_qt" [xclock]="x
 declare -A times
 for ((i = 0; i < ${BENCH_STARTS:-31}; i++)); do
   for name in "${names[@]}"; do
-    read -r ms pid window < <(cd "$folder" && exec "$tools/map_watch" ${command[$name]} 2>/dev/null)
-    times[$name]+="$ms "
-    kill "$pid"
-    wait_until 10 gone "$pid"
-    # The next start waits until the window manager has let go of this
-    # window, so that it is not timed against that work.
-    wait_until 10 window_gone "$window"
+    times[$name]+="$(cd "$folder" && timed_start "$tools/map_watch" ${command[$name]}) "
   done
 done
 

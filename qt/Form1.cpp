@@ -165,7 +165,6 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
   setLayoutDirection(Qt::LeftToRight);
   colourWords_ = TranslatedColourWording();
   window_.Run().Wording = TranslatedResultWording();
-  picture_->setAccessibleName(QString::fromUtf8(kProgramTitle));
   // A clock is hovered while another window has the keyboard.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   // The size the window has before start-up sets it, so that it never
@@ -194,11 +193,21 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
     screensChanged_.start();
   });
   connect(qApp, &QGuiApplication::screenRemoved, &screensChanged_, qOverload<>(&QTimer::start));
-  assistiveTechnology_ = QAccessible::isActive();
-  QAccessible::installActivationObserver(this);
 }
 
-Form1::~Form1() { QAccessible::removeActivationObserver(this); }
+Form1::~Form1() {
+  if (accessibilityStarted_) QAccessible::removeActivationObserver(this);
+}
+
+void Form1::StartAccessibility() {
+  // Any accessibility call wakes the bridge, which waits on the session bus:
+  // only once the clock is on the screen, never before its first frame.
+  if (accessibilityStarted_) return;
+  accessibilityStarted_ = true;
+  picture_->setAccessibleName(QString::fromUtf8(kProgramTitle));
+  QAccessible::installActivationObserver(this);
+  accessibilityActiveChanged(QAccessible::isActive());
+}
 
 void Form1::accessibilityActiveChanged(bool active) {
   assistiveTechnology_ = active;
@@ -356,8 +365,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == watchedWindow_) {
     picture_->update();
     // After this exposure's painting, which follows this filter.
-    if (firstOnScreen_ && watchedWindow_->isExposed()) {
-      QTimer::singleShot(0, this, std::exchange(firstOnScreen_, nullptr));
+    if (!firstShown_ && watchedWindow_->isExposed()) {
+      firstShown_ = true;
+      QTimer::singleShot(0, this, [this] {
+        StartAccessibility();
+        if (firstOnScreen_) std::exchange(firstOnScreen_, nullptr)();
+      });
     }
   }
   return QWidget::eventFilter(watched, event);
@@ -553,6 +566,17 @@ void Form1::ShowPauseBox() {
     QApplication::beep();
     box.exec();
   });
+}
+
+void Form1::ShowSaveFailed(const std::string& file, const std::string& reason) {
+  //: Exit could not write the settings file. %1: the file's path; %2: the system's reason.
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramTitle),
+                  QCoreApplication::translate("Form1", "Tintwatch could not save its settings to\n%1\n\n%2")
+                      .arg(QString::fromStdString(file), QString::fromStdString(reason)),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("SaveFailedBox"));
+  box.setLayoutDirection(QGuiApplication::layoutDirection());
+  RunModal([&] { box.exec(); });
 }
 
 }  // namespace tintwatch

@@ -90,6 +90,7 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   void OpenAddress(const std::string& address) override;
   void CloseWindow() override { close(); }
   void ShowPauseBox() override;
+  void ShowSaveFailed(const std::string& file, const std::string& reason) override;
 
   // The time of the last drawing in the locale's short format with seconds
   // and the hands' colours in words; empty during a hue check test.
@@ -117,6 +118,7 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   void EndMove();
   // An assistive technology came or went.
   void accessibilityActiveChanged(bool active) override;
+  void StartAccessibility();
   void Describe();
   void AddAction(QMenu* menu, const char* name, const QString& caption, void (ClockWindow::*command)(),
                  bool checkable = false);
@@ -139,6 +141,8 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   bool ticking_ = false;
   QPointer<QWindow> watchedWindow_;
   std::function<void()> firstOnScreen_;
+  bool firstShown_ = false;
+  bool accessibilityStarted_ = false;
   Move moving_ = Move::None;
   bool tipShown_ = false;
   QPoint tipPosition_;

@@ -11,7 +11,7 @@ if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
              tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils lintian file
-             groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus)
+             groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus x11-session-utils)
 fi
 
 missing=()

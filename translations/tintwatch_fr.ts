@@ -133,6 +133,17 @@ Bien à vous,  Alder</translation>
         <source>The Tint Watch with a Hue tester</source>
         <translation>Tint Watch, avec un test des teintes</translation>
     </message>
+    <message>
+        <source>Tintwatch could not save its settings to
+%1
+
+%2</source>
+        <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Tintwatch n’a pas pu enregistrer ses réglages dans
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HueTest</name>

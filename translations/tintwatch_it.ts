@@ -133,6 +133,17 @@ Tanti saluti,  Alder</translation>
         <source>The Tint Watch with a Hue tester</source>
         <translation>Tint Watch con test delle tinte</translation>
     </message>
+    <message>
+        <source>Tintwatch could not save its settings to
+%1
+
+%2</source>
+        <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Tintwatch non è riuscito a salvare le impostazioni in
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HueTest</name>

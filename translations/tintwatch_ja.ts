@@ -133,6 +133,17 @@ All the best,  Alder</source>
         <source>The Tint Watch with a Hue tester</source>
         <translation>色相テスト付き Tint Watch</translation>
     </message>
+    <message>
+        <source>Tintwatch could not save its settings to
+%1
+
+%2</source>
+        <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Tintwatch は設定を次の場所に保存できませんでした:
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HueTest</name>

@@ -133,6 +133,17 @@ Um abraço,  Alder</translation>
         <source>The Tint Watch with a Hue tester</source>
         <translation>Tint Watch com teste de matizes</translation>
     </message>
+    <message>
+        <source>Tintwatch could not save its settings to
+%1
+
+%2</source>
+        <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>O Tintwatch não conseguiu salvar as configurações em
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HueTest</name>

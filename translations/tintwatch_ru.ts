@@ -133,6 +133,17 @@ All the best,  Alder</source>
         <source>The Tint Watch with a Hue tester</source>
         <translation>Tint Watch с тестом оттенков</translation>
     </message>
+    <message>
+        <source>Tintwatch could not save its settings to
+%1
+
+%2</source>
+        <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Tintwatch не удалось сохранить настройки в
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HueTest</name>

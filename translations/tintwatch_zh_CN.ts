@@ -133,6 +133,17 @@ All the best,  Alder</source>
         <source>The Tint Watch with a Hue tester</source>
         <translation>Tint Watch 附色相测试</translation>
     </message>
+    <message>
+        <source>Tintwatch could not save its settings to
+%1
+
+%2</source>
+        <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Tintwatch 无法将设置保存到
+%1
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>HueTest</name>

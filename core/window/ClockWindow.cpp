@@ -191,11 +191,33 @@ void ClockWindow::monline_Click() { port_.OpenAddress(port_.HelpAddress()); }
 
 void ClockWindow::mweb_Click() { port_.OpenAddress(kHomeAddress); }
 
+SaveResult ClockWindow::SaveNow() {
+  std::string line = FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()), Settings,
+                                        face_.ExpertMode, WhiteBackground);
+  const SaveResult result = SaveSettings(line, settingsFile_);
+  if (result) lastSaved_ = std::move(line);
+  return result;
+}
+
+SaveResult ClockWindow::SaveAtSessionEnd() {
+  const std::string line = FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()),
+                                              Settings, face_.ExpertMode, WhiteBackground);
+  if (line == lastSaved_) return {};
+  return SaveNow();
+}
+
+std::string ClockWindow::SettingsFileName() const {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(settingsFile_, error);
+  return (error ? settingsFile_ : full).string();
+}
+
 void ClockWindow::mExit_Click() {
-  // A settings file that cannot be written must not keep the program open.
-  SaveSettings(FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()), Settings,
-                                  face_.ExpertMode, WhiteBackground),
-               settingsFile_);
+  // A settings file that cannot be written must not keep the program open:
+  // the user is told why, then it ends. A file made read-only on purpose is
+  // the user's way of keeping the settings as they are.
+  const SaveResult saved = SaveNow();
+  if (saved.kind == SaveResult::Failed) port_.ShowSaveFailed(SettingsFileName(), saved.reason.message());
   port_.CloseAbout();
   port_.CloseWindow();
 }

@@ -70,6 +70,8 @@ class WindowPort {
   virtual void OpenAddress(const std::string& address) = 0;
   virtual void CloseWindow() = 0;
   virtual void ShowPauseBox() = 0;
+  // Exit could not save the settings: FILE and the system's REASON.
+  virtual void ShowSaveFailed(const std::string& file, const std::string& reason) = 0;
 };
 
 // The main window's state and handlers. Everything that decides a number, a
@@ -107,6 +109,12 @@ class ClockWindow : private HueTestPort {
   void mweb_Click();
   void mExit_Click();
   void PickRandomFace();
+  // The session ends without Exit (logout, shutdown, the program told to
+  // end): the settings are saved as Exit saves them, once for what the
+  // window shows; a failure comes back for the caller to report.
+  SaveResult SaveAtSessionEnd();
+  // The settings file's full name, as a message names it.
+  std::string SettingsFileName() const;
 
   ClockSettings Settings;
   bool ExpertMode() const { return face_.ExpertMode; }
@@ -140,6 +148,7 @@ class ClockWindow : private HueTestPort {
   void ShowPauseBox() override { port_.ShowPauseBox(); }
   // The window moved to where it can be reached, if it is not there.
   void MoveWithinReach(const PlaceRect& place);
+  SaveResult SaveNow();
   void ShowResultDialog() override { port_.ShowTester(true); }
 
   WindowPort& port_;
@@ -149,6 +158,7 @@ class ClockWindow : private HueTestPort {
   RandomSource& random_;
   HueTestState& test_;
   std::filesystem::path settingsFile_;
+  std::string lastSaved_;  // the line last written, so a session's end writes it once
   ColorConverter converter_;
   LabColour lab_;
   ClockFace face_;

@@ -82,7 +82,9 @@ void AppendSingle(std::string& line, float value) {
 struct OldFile {
   enum Kind { Missing, Regular, Other };
   Kind kind = Missing;
-  bool readOnly = false;
+  bool readOnly = false;       // made so on purpose: no one may write it
+  std::error_code notWritable;  // why this user may not write it, where not
+  std::error_code lookedAt;     // why it could not be looked at (kind Other)
 #ifdef _WIN32
   DWORD attributes = 0;
 #else
@@ -152,10 +154,13 @@ OldFile Inspect(const std::filesystem::path& file) {
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     old.kind = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OldFile::Missing : OldFile::Other;
+    old.lookedAt = std::error_code(static_cast<int>(error), std::system_category());
     return old;
   }
   if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) {
     old.kind = OldFile::Other;
+    old.lookedAt = std::make_error_code(attributes & FILE_ATTRIBUTE_DIRECTORY ? std::errc::is_a_directory
+                                                                               : std::errc::operation_not_supported);
     return old;
   }
   old.kind = OldFile::Regular;
@@ -185,6 +190,8 @@ bool Replace(const std::filesystem::path& from, const std::filesystem::path& to)
 }
 
 void Remove(const std::filesystem::path& file) { DeleteFileW(file.c_str()); }
+
+std::error_code LastError() { return std::error_code(static_cast<int>(GetLastError()), std::system_category()); }
 
 // The rename was asked to reach the disk before it returned.
 void SyncFolder(const std::filesystem::path&) {}
@@ -268,10 +275,13 @@ OldFile Inspect(const std::filesystem::path& file) {
   struct stat info;
   if (::lstat(file.c_str(), &info) != 0) {
     old.kind = errno == ENOENT ? OldFile::Missing : OldFile::Other;
+    old.lookedAt = std::error_code(errno, std::generic_category());
     return old;
   }
   if (!S_ISREG(info.st_mode)) {
     old.kind = OldFile::Other;
+    old.lookedAt = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                              : std::errc::operation_not_supported);
     return old;
   }
   old.kind = OldFile::Regular;
@@ -280,7 +290,12 @@ OldFile Inspect(const std::filesystem::path& file) {
   old.group = info.st_gid;
   // A file no one may write was made read-only on purpose: root, who may
   // write anything, leaves it alone too.
-  old.readOnly = (info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+  old.readOnly = (info.st_mode & 0222) == 0;
+  if (!old.readOnly && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
+    // Another user's file, or one on a disk mounted read-only: not the
+    // user's choice, so the save says why it failed.
+    old.notWritable = std::error_code(errno, std::generic_category());
+  }
   return old;
 }
 
@@ -307,6 +322,8 @@ bool Replace(const std::filesystem::path& from, const std::filesystem::path& to)
 }
 
 void Remove(const std::filesystem::path& file) { ::unlink(file.c_str()); }
+
+std::error_code LastError() { return std::error_code(errno, std::generic_category()); }
 
 // The rename itself reaches the disk only with its folder.
 void SyncFolder(const std::filesystem::path& file) {
@@ -403,15 +420,18 @@ std::string FormatSettingsLine(float left, float top, const ClockSettings& setti
   return line;
 }
 
-bool SaveSettings(const std::string& line, const std::filesystem::path& file) {
+SaveResult SaveSettings(const std::string& line, const std::filesystem::path& file) {
+  const auto failed = [](std::error_code reason) { return SaveResult{SaveResult::Failed, reason}; };
   // A link is written through: the file it leads to is replaced, and the link
   // keeps pointing where the user wants (a folder of dotfiles, say).
   const std::filesystem::path target = FollowLinks(file);
-  if (target.empty()) return false;
+  if (target.empty()) return failed(std::make_error_code(std::errc::too_many_symbolic_link_levels));
   const OldFile old = Inspect(target);
   // A pipe, device or folder in the file's place is never opened for
   // writing, and a file made read-only stays as it is.
-  if (old.kind == OldFile::Other || old.readOnly) return false;
+  if (old.kind == OldFile::Other) return failed(old.lookedAt);
+  if (old.readOnly) return {SaveResult::ReadOnly, {}};
+  if (old.notWritable) return failed(old.notWritable);
   // A file that is there but does not load would be lost to the line written
   // now: it is kept beside, under a name that says why.
   bool keep = false;
@@ -422,38 +442,46 @@ bool SaveSettings(const std::string& line, const std::filesystem::path& file) {
   }
   std::filesystem::path fresh;
   Made made = Made::Taken;
+  std::error_code reason;
   for (int attempt = 0; attempt < 100 && made == Made::Taken; ++attempt) {
     fresh = FreshName(target);
     made = WriteFresh(fresh, line, old);
+    reason = LastError();
   }
   if (made == Made::Failed) {
     // Not written whole (a full disk): the old file stays as it was.
     Remove(fresh);
-    return false;
+    return failed(reason);
   }
   if (made != Made::Written) {
     // The folder takes no new file: the file itself is written in place, but
     // never one that is to be kept.
-    return !keep && WriteInPlace(target, line, old.kind == OldFile::Missing);
+    if (keep) return failed(reason);
+    if (!WriteInPlace(target, line, old.kind == OldFile::Missing)) return failed(LastError());
+    return {};
   }
   std::filesystem::path copy = target;
   copy += kUnreadableSuffix;
   if (keep && !Replace(target, copy)) {
+    reason = LastError();
     Remove(fresh);
-    return false;
+    return failed(reason);
   }
   if (!Replace(fresh, target)) {
+    reason = LastError();
     Remove(fresh);
     if (keep) {
       Replace(copy, target);
-      return false;
+      return failed(reason);
     }
     // A file that may be written but not replaced (on Windows, one held open
     // by a program that does not let it be renamed).
-    return old.kind == OldFile::Regular && WriteInPlace(target, line, false);
+    if (old.kind != OldFile::Regular) return failed(reason);
+    if (!WriteInPlace(target, line, false)) return failed(LastError());
+    return {};
   }
   SyncFolder(target);
-  return true;
+  return {};
 }
 
 }  // namespace tintwatch

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "core/face/ClockSettings.h"
 
@@ -36,13 +37,22 @@ std::optional<SettingsFileExtras> LoadSettings(ClockSettings& settings,
 std::string FormatSettingsLine(float left, float top, const ClockSettings& settings, bool expertMode,
                                bool whiteBackground);
 
+// How a save ended. A file made read-only on purpose is left alone without
+// a word; any other failure carries the system's reason.
+struct SaveResult {
+  enum Kind { Saved, ReadOnly, Failed };
+  Kind kind = Saved;
+  std::error_code reason;
+  explicit operator bool() const { return kind == Saved; }
+};
+
 // Writes the line so that the old file is never left truncated: a new file
 // under a name of its own is written beside it, flushed to the disk and
 // renamed over it, with the old file's mode; only where the folder allows no
 // new file is it written in place. A link is written through to its file. A
 // file that does not load is first kept beside, as "<name>.unreadable" (one
-// copy, the newest). False, with nothing changed, for a read-only file, for
-// anything but a regular file, and when nothing could be written.
-bool SaveSettings(const std::string& line, const std::filesystem::path& file = kSettingsFileName);
+// copy, the newest). Not saved, with nothing changed, for a read-only file,
+// for anything but a regular file, and when nothing could be written.
+SaveResult SaveSettings(const std::string& line, const std::filesystem::path& file = kSettingsFileName);
 
 }  // namespace tintwatch

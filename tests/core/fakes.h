@@ -91,6 +91,10 @@ class FakeWindow : public WindowPort {
     if (onPause) onPause();
   }
 
+  void ShowSaveFailed(const std::string& file, const std::string& reason) override {
+    log.push_back("save failed " + file + ": " + reason);
+  }
+
   bool Logged(const std::string& entry) const {
     for (const std::string& e : log) {
       if (e == entry) return true;

@@ -426,11 +426,52 @@ TEST_F(ClockWindowTest, ExitWritesTheStateAsItStands) {
   EXPECT_EQ(Settings(), "-45  31995  2  2  90  40  80  20  1  1  0 \r\n");
 }
 
-TEST_F(ClockWindowTest, ExitEndsEvenWhenTheFileCannotBeWritten) {
+TEST_F(ClockWindowTest, ExitThatCannotSaveSaysWhyThenEnds) {
   Loaded();
   std::filesystem::remove_all(dir_);
   window.mExit_Click();
-  EXPECT_TRUE(port.Logged("close"));
+  const std::string reason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+  const std::vector<std::string> expected = {"save failed " + std::filesystem::absolute(file_).string() + ": " + reason,
+                                             "close about", "close"};
+  EXPECT_EQ(port.log, expected);
+}
+
+#ifndef _WIN32
+TEST_F(ClockWindowTest, ExitOverAFileMadeReadOnlyEndsWithoutAWord) {
+  WriteSettings(" 300  450  2  2  90  40  80  20  1  0  1 ");
+  std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+  Loaded();
+  window.mexpert_Click();
+  window.mExit_Click();
+  const std::vector<std::string> expected = {"close about", "close"};
+  EXPECT_EQ(port.log, expected);
+  EXPECT_EQ(Settings(), " 300  450  2  2  90  40  80  20  1  0  1 \r\n");
+}
+#endif
+
+TEST_F(ClockWindowTest, SessionEndSavesWhatTheWindowShowsOnce) {
+  Loaded();
+  port.left = 150;
+  port.top = 90;
+  ASSERT_TRUE(window.SaveAtSessionEnd());
+  EXPECT_EQ(Settings(), " 150  90  0  1  100  100  100  100  0  0  1 \r\n");
+  // The same state again (a session manager's save, then its end) is not
+  // written again: a line put in the file meanwhile stays.
+  WriteSettings(" 1  1  0  1  100  100  100  100  0  0  1 ");
+  ASSERT_TRUE(window.SaveAtSessionEnd());
+  EXPECT_EQ(Settings(), " 1  1  0  1  100  100  100  100  0  0  1 \r\n");
+  // A change since is.
+  window.mopaque_Click();
+  ASSERT_TRUE(window.SaveAtSessionEnd());
+  EXPECT_EQ(Settings(), " 150  90  0  1  100  100  100  100  0  0  0 \r\n");
+  // A failure comes back with its reason, and no message is shown for it.
+  std::filesystem::remove_all(dir_);
+  window.mexpert_Click();
+  const SaveResult failed = window.SaveAtSessionEnd();
+  EXPECT_EQ(failed.kind, SaveResult::Failed);
+  EXPECT_EQ(failed.reason, std::errc::no_such_file_or_directory);
+  EXPECT_FALSE(port.Logged("close"));
+  for (const std::string& entry : port.log) EXPECT_EQ(entry.rfind("save failed", 0), std::string::npos);
 }
 
 TEST(RandomBetweenTest, UniformWholeNumbersWithinTheBounds) {

@@ -232,8 +232,10 @@ TEST_F(SettingsFileTest, NoRoomForANewFileWritesInPlace) {
 }
 #endif
 
-TEST_F(SettingsFileTest, UnwritableLocationReportsFailure) {
-  EXPECT_FALSE(SaveSettings(" 1 \r\n", dir_ / "no-such-folder" / kSettingsFileName));
+TEST_F(SettingsFileTest, UnwritableLocationReportsFailureWithItsReason) {
+  const SaveResult result = SaveSettings(" 1 \r\n", dir_ / "no-such-folder" / kSettingsFileName);
+  EXPECT_EQ(result.kind, SaveResult::Failed);
+  EXPECT_EQ(result.reason, std::errc::no_such_file_or_directory);
 }
 
 TEST_F(SettingsFileTest, LinkIsWrittenThrough) {
@@ -259,7 +261,7 @@ TEST_F(SettingsFileTest, FileThatCannotBeReplacedKeepsItsOldContentOrGetsTheNewW
   Write(before);
   const perms readOnly = perms::owner_read | perms::group_read | perms::others_read;
   std::filesystem::permissions(file_, readOnly);
-  EXPECT_FALSE(SaveSettings(after, file_));
+  EXPECT_EQ(SaveSettings(after, file_).kind, SaveResult::ReadOnly);
   EXPECT_EQ(Contents(), before);
   EXPECT_EQ(std::filesystem::status(file_).permissions() & (perms::owner_write | perms::group_write | perms::others_write),
             perms::none);
@@ -271,7 +273,7 @@ TEST_F(SettingsFileTest, FileThatCannotBeReplacedKeepsItsOldContentOrGetsTheNewW
     // not saved, or the new one whole.
     std::ifstream reader(file_, std::ios::binary);
     ASSERT_TRUE(reader);
-    const bool saved = SaveSettings(after, file_);
+    const bool saved = static_cast<bool>(SaveSettings(after, file_));
     EXPECT_EQ(Contents(), saved ? after : before);
     EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
   }
@@ -337,7 +339,9 @@ TEST_F(SettingsFileTest, NameTakenBesideTheFileIsLeftAlone) {
 TEST_F(SettingsFileTest, OnlyARegularFileIsOpened) {
   ClockSettings s;
   std::filesystem::create_directory(file_);
-  EXPECT_FALSE(SaveSettings(" 1 \r\n", file_));
+  const SaveResult folder = SaveSettings(" 1 \r\n", file_);
+  EXPECT_EQ(folder.kind, SaveResult::Failed);
+  EXPECT_EQ(folder.reason, std::errc::is_a_directory);
   EXPECT_TRUE(std::filesystem::is_directory(file_));
   EXPECT_EQ(Entries(), std::set<std::string>{kSettingsFileName});
 #ifndef _WIN32
@@ -404,7 +408,7 @@ TEST_F(SettingsFileTest, RelativeNameIsTheCurrentFolders) {
   std::filesystem::current_path(dir_);
   ClockSettings s;
   s.BriMin = 30;
-  const bool saved = SaveSettings(FormatSettingsLine(15, 30, s, false, true), kSettingsFileName);
+  const bool saved = static_cast<bool>(SaveSettings(FormatSettingsLine(15, 30, s, false, true), kSettingsFileName));
   ClockSettings read;
   const bool loaded = LoadSettings(read, kSettingsFileName).has_value();
   std::filesystem::current_path(previous);

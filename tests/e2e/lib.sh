@@ -3,6 +3,39 @@
 # Every process is started by PID and stopped by PID.
 set -euo pipefail
 
+# Every process a test starts is in a process group of the test's own, and
+# ends with it: at the test's end, when the test is told to end (a time
+# limit), and when it is killed outright (a watcher inside the group sees
+# the test's first shell go).
+if [ -z "${TINTWATCH_OWN_GROUP:-}" ]; then
+  export TINTWATCH_OWN_GROUP=$$
+  setsid bash "$0" "$@" &
+  group=$!
+  end_group() {
+    kill -TERM -- -"$group" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+      kill -0 -- -"$group" 2>/dev/null || return 0
+      sleep 0.1
+    done
+    kill -KILL -- -"$group" 2>/dev/null || true
+  }
+  trap 'end_group; exit 143' TERM INT HUP
+  status=0
+  wait "$group" || status=$?
+  end_group
+  exit "$status"
+fi
+if [ "$TINTWATCH_OWN_GROUP" != done ]; then
+  (
+    trap - TERM
+    while kill -0 "$TINTWATCH_OWN_GROUP" 2>/dev/null; do sleep 0.5; done
+    kill -KILL -- -$$ 2>/dev/null
+  ) </dev/null >/dev/null 2>&1 &
+  export TINTWATCH_OWN_GROUP=done
+fi
+# Told to end, the test still cleans up after itself.
+trap 'exit 143' TERM INT HUP
+
 # A test that sets PRIVATE_MOUNTS=1 before sourcing this file runs again in a
 # private mount namespace, where it may mount at will (needs root; skipped,
 # and reported so, without it).
@@ -20,9 +53,10 @@ if [ -n "${PRIVATE_MOUNTS:-}" ] && [ -z "${TINTWATCH_IN_NAMESPACE:-}" ]; then
   exec unshare -m --propagation private env TINTWATCH_IN_NAMESPACE=1 bash "$0" "$@"
 fi
 
-# A test that sets SESSION_BUS=1 runs again under a session bus of its own,
-# which the accessibility bus comes with; the bus ends with the test.
-if [ -n "${SESSION_BUS:-}" ] && [ -z "${TINTWATCH_ON_OWN_BUS:-}" ]; then
+# Every test runs under a session bus of its own, as a desktop session has
+# one, which the accessibility bus comes with; the bus ends with the test.
+# Without one, libdbus would start a bus for the display from the clock.
+if [ -z "${TINTWATCH_ON_OWN_BUS:-}" ]; then
   exec env TINTWATCH_ON_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 
@@ -111,11 +145,13 @@ start_resizable_desktop() {  # [SETUP...]
 window_manager_running() { xprop -root _NET_WORKAREA | grep -q '= [0-9]'; }
 
 # libfaketime, after the AddressSanitizer runtime when the program is built
-# with it (which insists on coming first).
+# with it (which insists on coming first), and last a library that takes the
+# preloads out of the environment once they are in, so that they stay out of
+# the programs the clock starts.
 preload() {
   local asan
   asan=$(ldd "$TINTWATCH" 2>/dev/null | awk '/libasan/ {print $3}')
-  echo "${asan:+$asan:}/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+  echo "${asan:+$asan:}/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1${DROP_PRELOAD:+:$DROP_PRELOAD}"
 }
 
 # start_clock FOLDER [FAKETIME [LOG]]: the program in FOLDER with the clock
@@ -132,6 +168,27 @@ start_clock() {
 }
 
 clock_running() { kill -0 "$clock_pid" 2>/dev/null; }
+
+# For the benchmarks: the median of numbers on standard input, and one start
+# of a program timed from the exec to its first window mapped (map_watch),
+# printed in milliseconds; the program is then ended and its window gone, so
+# that the next start is not timed against the window manager's work.
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+timed_start() {  # MAP_WATCH PROGRAM [ARGUMENTS...]
+  local ms pid window
+  read -r ms pid window < <("$@" 2>/dev/null)
+  kill "$pid"
+  wait_until 10 bash -c "! kill -0 $pid 2>/dev/null"
+  wait_until 10 bash -c "! xwininfo -id $window"
+  echo "$ms"
+}
+
+# Ends the clock as a logout does, and waits until it has: on its way out it
+# saves its settings, which a test must not race with a file of its own.
+stop_clock() {
+  kill "$clock_pid" 2>/dev/null || true
+  wait_until 10 bash -c "! kill -0 $clock_pid" || fail "the clock did not end when told to"
+}
 
 # The visible window of the given title or class.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }

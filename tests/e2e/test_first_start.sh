@@ -34,4 +34,45 @@ expect_pixel $((x + 108)) $((y + 108)) ffffff "white corner"
 
 # Exit from the menu: the last item, reached with Up.
 exit_and_expect_file " $((x * 15))  $((y * 15))  0  1  100  100  100  100  0  0  1 "
+# A session bus that takes the connection and never answers, and none at all
+# (where libdbus would start one for the display): the clock still comes up
+# drawn and ticks, and starts no bus of its own.
+python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(8)
+while True: time.sleep(60)' "$work/silent-bus" &
+pids+=($!)
+wait_until 10 test -S "$work/silent-bus" || fail "no silent bus"
+second_ring_changes() {
+  local before
+  screenshot
+  before=$(pixel $((x + 55)) $((y + 53 + 32)))
+  wait_until 5 bash -c "import -window root '$work/screen.png' && [ \"\$(convert '$work/screen.png' -crop 1x1+$((x + 55))+$((y + 85)) -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')\" != '#${before^^}' ]"
+}
+# A bus started for this display by libdbus (dbus-launch), none of the test's.
+bus_for_display() {
+  local pid
+  for pid in $(pgrep -x dbus-launch || true); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && return 0
+  done
+  return 1
+}
+own_bus=$DBUS_SESSION_BUS_ADDRESS
+for bus in "unix:path=$work/silent-bus" none; do
+  printf '%s\r\n' " 1500  1500  0  1  100  100  100  100  0  0  1 " >"$folder/Tintwatch.txt"
+  if [ "$bus" = none ]; then
+    unset DBUS_SESSION_BUS_ADDRESS
+  else
+    export DBUS_SESSION_BUS_ADDRESS=$bus
+  fi
+  XDG_RUNTIME_DIR= start_clock "$folder" "@2026-12-07 15:47:33"
+  export DBUS_SESSION_BUS_ADDRESS=$own_bus
+  wait_until 10 has_clock_window || fail "bus $bus: no clock"
+  w=$(clock_window)
+  read -r x y _ < <(geometry "$w")
+  expect_pixel $((x + 55)) $((y + 55)) 80ff00 "bus $bus: hour disc"
+  second_ring_changes || fail "bus $bus: the clock does not tick"
+  ! bus_for_display || fail "bus $bus: a bus was started for the display"
+  kill "$clock_pid"
+  wait_until 10 bash -c "! kill -0 $clock_pid" || fail "bus $bus: the clock did not end"
+done
 echo "first start: passed"

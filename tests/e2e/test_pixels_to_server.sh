@@ -10,6 +10,7 @@
 written() { awk '/^wchar/ {print $2}' "/proc/$clock_pid/io"; }
 ring() { screenshot && pixel 187 155; }  # the seconds ring
 ring_changed_from() { [ "$(ring)" != "$1" ]; }
+has_icon() { xprop -id "$(clock_window)" _NET_WM_ICON | grep -q 'Icon ('; }
 
 # check_ticks WHAT SHARED: a running clock whose ticks are seen on the
 # screen; SHARED 1 when they must come through shared memory.
@@ -21,6 +22,8 @@ check_ticks() {
   start_clock "$folder" "@2026-12-07 15:47:33"
   wait_until 10 has_clock_window || fail "no clock ($what)"
   expect_pixel 155 155 80ff00 "hour disc ($what)"
+  # The window icon goes out once, after the first frame: not a tick's bytes.
+  wait_until 5 has_icon || fail "no window icon ($what)"
   rim=$(pixel 151 112)
   minute=$(pixel 175 155)
   first=$(ring)

@@ -43,7 +43,7 @@ for want in off on; do
   taskbar_entry || fail "the taskbar entry went with Stay on Top $want"
   [ "$(place)" = "$before" ] || fail "moved with Stay on Top $want: $(place)"
 done
-kill "$clock_pid"
+stop_clock
 
 write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  0 "
 start_clock "$folder"
@@ -51,7 +51,7 @@ wait_until 10 has_clock_window || fail "no clock with the white background off"
 expect_pixel 102 102 000000 "see-through from the start"
 expect_pixel 155 155 80ff00 "hour disc from the start"
 [[ $(xprop -id "$(clock_window)" _NET_WM_STATE) == *SKIP_TASKBAR* ]] || fail "see-through start has a taskbar entry"
-kill "$clock_pid"
+stop_clock
 
 # At twice the scale the holes are exactly the pure-white device pixels: the
 # see-through clock shows, pixel for pixel, the opaque clock with its white

@@ -31,7 +31,7 @@ expect_pixel 170 185 "$ring" "second ring after the tip"
 
 # A running clock: the description is renewed when the minute changes.
 described() { grep -q "^filler|Tintwatch|$1" <<<"$(accessible_texts)"; }
-kill "$clock_pid"
+stop_clock
 wait "$clock_pid" 2>/dev/null || true
 start_clock "$folder" "@2026-12-07 15:47:57"
 wait_until 10 has_clock_window || fail "no clock the second time"

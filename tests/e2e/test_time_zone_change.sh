@@ -39,7 +39,7 @@ check_zone_change() {
   cat "$work/tokyo" >"$zone"
   expect_pixel 155 155 "$after" "hour disc once the zone is Tokyo (smooth $smooth)"
   expect_pixel 151 112 ff0004 "the rim, untouched (smooth $smooth)"
-  kill "$clock_pid"
+  stop_clock
   wait "$clock_pid" 2>/dev/null || true
 }
 # 15:47 is hour 3 (90 degrees) and 00:47 hour 0 (red); with smooth running
