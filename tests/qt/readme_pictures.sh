@@ -8,7 +8,7 @@ set -euo pipefail
 kept=$1
 drawn=$2
 failed=0
-for name in hue.png rgb.png lab.png see-through.png; do
+for name in hue.png rgb.png lab.png see-through.png options-de-ar.png; do
   [ -f "$kept/$name" ] || { echo "FAIL: $kept/$name is missing"; failed=1; continue; }
   [ -f "$drawn/$name" ] || { echo "FAIL: $drawn/$name was not drawn"; failed=1; continue; }
   differ=$(compare -metric AE -fuzz 1% "$kept/$name" "$drawn/$name" null: 2>&1) || true
@@ -18,7 +18,7 @@ for name in hue.png rgb.png lab.png see-through.png; do
   fi
 done
 if [ "$failed" != 0 ]; then
-  echo "When the change is meant, take the new pictures: cp $drawn/{hue,rgb,lab,see-through}.png $kept/"
+  echo "When the change is meant, take the new pictures: cp $drawn/{hue,rgb,lab,see-through,options-de-ar}.png $kept/"
   exit 1
 fi
 echo "README pictures: as drawn"
