@@ -18,8 +18,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
-# The dialogs are laid out for Arial's and Times New Roman's metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# Qt's own texts (message box buttons, a text box's menu) in the user's
+# language; the libraries come from dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+# The dialogs are laid out for Arial's and Times New Roman's metrics; the
+# Noto fonts carry the glyphs of the Chinese, Japanese and Arabic texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-noto-cjk, fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tintwatch.example.org/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)

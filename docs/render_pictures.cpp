@@ -1,27 +1,33 @@
 // Renders the help page's pictures of the faces, and the icon at every size,
 // with the program's own drawing code, so that they can never disagree with
 // what the program shows.
-//   render_pictures OUTPUT_FOLDER
+//   render_pictures OUTPUT_FOLDER TRANSLATIONS_FOLDER
 // The faces at 10:10:30 with the default levels: hue.png, hue-expert.png,
 // rgb.png, lab.png (330 x 330); the icon, the Hue face at the same time on a
 // see-through background, as icon-N.png for N = 16, 32, 48, 64, 128, 256
 // (16 and 32 without the rim), as icon.svg, drawn through the same calls, and
-// as tintwatch.ico, all six sizes in one file for the Windows program;
-// for the README, see-through.png: the see-through clock on a desktop.
+// as tintwatch.ico, all six sizes in one file for the Windows program; for
+// the README, see-through.png: the see-through clock on a desktop, and
+// options-de-ar.png: Clock Options in German and in Arabic, side by side.
+#include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QTranslator>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/face/FacePicture.h"
+#include "qt/Dialogs.h"
 #include "qt/FaceImage.h"
 
 namespace {
@@ -112,6 +118,39 @@ QImage SeeThroughOnDesktop() {
   return desktop;
 }
 
+// Clock Options as the program opens it in each language, side by side.
+QImage OptionsInLanguages(const QString& translations, std::initializer_list<const char*> languages) {
+  std::vector<QImage> dialogs;
+  for (const char* language : languages) {
+    QTranslator translator;
+    if (!translator.load(QStringLiteral("tintwatch_") + QLatin1String(language), translations)) {
+      std::fprintf(stderr, "no translation %s in %s\n", language, qPrintable(translations));
+      return {};
+    }
+    QCoreApplication::installTranslator(&translator);
+    ClockSettings settings;
+    std::unique_ptr<QDialog> dialog(StandardDialogs().options(nullptr, settings));
+    dialogs.push_back(dialog->grab().toImage());
+    QCoreApplication::removeTranslator(&translator);
+  }
+  constexpr int kGap = 12;
+  int width = -kGap;
+  int height = 0;
+  for (const QImage& dialog : dialogs) {
+    width += dialog.width() + kGap;
+    height = std::max(height, dialog.height());
+  }
+  QImage both(width, height, QImage::Format_ARGB32);
+  both.fill(Qt::transparent);
+  QPainter painter(&both);
+  int left = 0;
+  for (const QImage& dialog : dialogs) {
+    painter.drawImage(left, 0, dialog);
+    left += dialog.width() + kGap;
+  }
+  return both;
+}
+
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
   if (image.save(folder.filePath(name))) return true;
   std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
@@ -164,9 +203,9 @@ bool SaveIconFile(const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");  // a build step: no display
-  QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER TRANSLATIONS_FOLDER\n", argv[0]);
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -180,6 +219,8 @@ int main(int argc, char** argv) {
   }
   ok = ok && SaveIconFile(folder, QStringLiteral("tintwatch.ico"));
   ok = ok && Save(SeeThroughOnDesktop(), folder, QStringLiteral("see-through.png"));
+  ok = ok && Save(OptionsInLanguages(QString::fromLocal8Bit(argv[2]), {"de", "ar"}), folder,
+                  QStringLiteral("options-de-ar.png"));
   SvgSurface svg(1600);
   DrawFacePicture(svg, 0, false, 800);
   QFile svgFile(folder.filePath(QStringLiteral("icon.svg")));

@@ -123,7 +123,7 @@ void FromFile(std::string_view data) {
           Same(settings, expected));
     // Saving over it: what did not load is kept beside, the new line loads.
     const std::string line = tintwatch::FormatSettingsLine(15, 30, settings, false, true);
-    Check(tintwatch::SaveSettings(line, file));
+    Check(tintwatch::SaveSettings(line, file).kind == tintwatch::SaveResult::Saved);
     const std::filesystem::path target = kind == 3 ? real : file;
     Check(Contents(target) == line);
     std::filesystem::path copy = target;

@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <memory>
+
+#include "qt/Language.h"
 
 #include "platform/Console.h"
 
@@ -29,6 +32,53 @@ QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Ch
 
 }  // namespace
 
+namespace {
+
+// The options and the words about them, in the language installed when made.
+struct Options {
+  Options()
+      // Not addHelpOption(): its --help-all lists toolkit options that this
+      // program does not pass on.
+      : help({QStringLiteral("h"), QStringLiteral("help")},
+             QCoreApplication::translate("CommandLine", "Displays help on commandline options.")),
+        display(QStringLiteral("display"),
+                QCoreApplication::translate("CommandLine", "Shows the clock on this X display (default: $DISPLAY)."),
+                //: The value of --display and --platform, shown in --help as <name>.
+                QCoreApplication::translate("CommandLine", "name")),
+        platform(QStringLiteral("platform"),
+                 QCoreApplication::translate("CommandLine", "Uses this Qt platform plugin, as $QT_QPA_PLATFORM does."),
+                 QCoreApplication::translate("CommandLine", "name")),
+        // A session manager that restores the desktop starts its programs
+        // again with the session's name.
+        session(QStringLiteral("session"), QStringLiteral("The desktop session to join."), QStringLiteral("id")) {
+    session.setFlags(QCommandLineOption::HiddenFromHelp);
+  }
+
+  // The parser with these options. (Returned by pointer: a parser cannot
+  // be moved.)
+  std::unique_ptr<QCommandLineParser> Parser() {
+    auto parser = std::make_unique<QCommandLineParser>();
+    parser->setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "A desktop clock that tells the time in colours."));
+    // The toolkit's own options are single words after one dash (-display).
+    parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser->addOption(help);
+    version = parser->addVersionOption();
+    parser->addOption(display);
+    parser->addOption(platform);
+    parser->addOption(session);
+    return parser;
+  }
+
+  QCommandLineOption help;
+  QCommandLineOption version{QStringLiteral("version")};
+  QCommandLineOption display;
+  QCommandLineOption platform;
+  QCommandLineOption session;
+};
+
+}  // namespace
+
 CommandLine::CommandLine(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Tintwatch"));
   QCoreApplication::setApplicationVersion(QStringLiteral(TINTWATCH_VERSION));
@@ -36,63 +86,56 @@ CommandLine::CommandLine(int argc, char** argv) {
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const QString program = argc > 0 ? QFileInfo(arguments.constFirst()).fileName() : QStringLiteral("tintwatch");
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("A desktop clock that tells the time in colours."));
-  // The toolkit's own options are single words after one dash (-display).
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  // Not addHelpOption(): its --help-all lists toolkit options that this
-  // program does not pass on.
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Displays help on commandline options."));
-  parser.addOption(help);
-  const QCommandLineOption version = parser.addVersionOption();
-  const QCommandLineOption display(QStringLiteral("display"),
-                                   QStringLiteral("Shows the clock on this X display (default: $DISPLAY)."),
-                                   QStringLiteral("name"));
-  parser.addOption(display);
-  const QCommandLineOption platform(QStringLiteral("platform"),
-                                    QStringLiteral("Uses this Qt platform plugin, as $QT_QPA_PLATFORM does."),
-                                    QStringLiteral("name"));
-  parser.addOption(platform);
-  // A session manager that restores the desktop starts its programs again
-  // with the session's name.
-  QCommandLineOption session(QStringLiteral("session"), QStringLiteral("The desktop session to join."),
-                             QStringLiteral("id"));
-  session.setFlags(QCommandLineOption::HiddenFromHelp);
-  parser.addOption(session);
-
-  QString helpText = parser.helpText();
-  helpText.replace(QStringLiteral("<executable_name>"), program);
-  const bool parsed = parser.parse(arguments);
-  if (parsed && parser.isSet(help)) {
-    Print(stdout, helpText);
-    exitStatus_ = 0;
-    return;
-  }
-  if (parsed && parser.isSet(version)) {
+  Options options;
+  std::unique_ptr<QCommandLineParser> parser = options.Parser();
+  bool parsed = parser->parse(arguments);
+  if (parsed && parser->isSet(options.version)) {
     Print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
                       QLatin1Char('\n'));
     exitStatus_ = 0;
     return;
   }
-  QString error = parser.errorText();
-  if (parsed && !parser.positionalArguments().isEmpty()) {
-    error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-  }
-  if (!error.isEmpty()) {
+  const bool helpAsked = parsed && parser->isSet(options.help);
+  if (helpAsked || !parsed || !parser->positionalArguments().isEmpty()) {
+    // Words for the user: in the user's language, the toolkit's ("Usage:",
+    // "Unknown option") too, which needs an application object (no display).
+    // Named as the user called it, not by the full path.
+    QByteArray name = program.toLocal8Bit();
+    char* nameArgv[] = {name.data(), nullptr};
+    int nameArgc = 1;
+    QCoreApplication words(nameArgc, nameArgv);
+    InstallTranslations();
+    Options translated;
+    parser = translated.Parser();
+    parsed = parser->parse(arguments);
+    QString helpText = parser->helpText();
+    helpText.replace(QStringLiteral("<executable_name>"), program);
+    if (helpAsked) {
+      Print(stdout, helpText);
+      exitStatus_ = 0;
+      return;
+    }
+    QString error = parser->errorText();
+    if (parsed && !parser->positionalArguments().isEmpty()) {
+      error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                  .arg(parser->positionalArguments().constFirst());
+    }
     Print(stderr, program + QStringLiteral(": ") + error + QLatin1Char('\n') + helpText);
     exitStatus_ = 2;
     return;
   }
 
-  platform_ = parser.value(platform);
-  display_ = parser.value(display);
+  const QCommandLineOption& platform = options.platform;
+  const QCommandLineOption& display = options.display;
+  const QCommandLineOption& session = options.session;
+  platform_ = parser->value(platform);
+  display_ = parser->value(display);
   qtArguments_.push_back(argc > 0 ? std::string(argv[0]) : std::string("tintwatch"));
   const std::initializer_list<const QCommandLineOption*> handedOn = {&platform, &display, &session};
   for (const QCommandLineOption* option : handedOn) {
-    if (!parser.isSet(*option)) continue;
+    if (!parser->isSet(*option)) continue;
     qtArguments_.push_back((QLatin1Char('-') + option->names().constFirst()).toStdString());
-    qtArguments_.push_back(parser.value(*option).toLocal8Bit().toStdString());
+    qtArguments_.push_back(parser->value(*option).toLocal8Bit().toStdString());
   }
   for (std::string& argument : qtArguments_) qtArgv_.push_back(argument.data());
   qtArgc_ = static_cast<int>(qtArgv_.size());

@@ -23,6 +23,7 @@
 #include <utility>
 
 #include "core/face/TimeInWords.h"
+#include "qt/Language.h"
 #include "platform/ButtonState.h"
 #include "platform/DirectPresent.h"
 #include "platform/LayeredWindows.h"
@@ -61,8 +62,6 @@ bool BringForward(QDialog* dialog) {
   return true;
 }
 
-// Message boxes show line breaks as the platform writes them.
-QString DisplayText(const char* text) { return QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
 }  // namespace
 
@@ -161,6 +160,11 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
   setPalette(palette);
   setAutoFillBackground(true);
   setFocusProxy(picture_);
+  // The faces are pictures of a clock: they never mirror, whatever way the
+  // language is written.
+  setLayoutDirection(Qt::LeftToRight);
+  colourWords_ = TranslatedColourWording();
+  window_.Run().Wording = TranslatedResultWording();
   // A clock is hovered while another window has the keyboard.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   // The size the window has before start-up sets it, so that it never
@@ -254,11 +258,14 @@ void Form1::PresentPicture() {
 }
 
 QString Form1::TimeInWords() const {
-  return QString::fromStdString(window_.TimeInWords([](int hour, int minute, int second) {
-    const QLocale locale;
-    const QString format = QString::fromStdString(WithSeconds(locale.timeFormat(QLocale::ShortFormat).toStdString()));
-    return locale.toString(QTime(hour, minute, second), format).toStdString();
-  }));
+  return QString::fromStdString(window_.TimeInWords(
+      [](int hour, int minute, int second) {
+        const QLocale locale;
+        const QString format =
+            QString::fromStdString(WithSeconds(locale.timeFormat(QLocale::ShortFormat).toStdString()));
+        return locale.toString(QTime(hour, minute, second), format).toStdString();
+      },
+      colourWords_));
 }
 
 void Form1::ShowTimeTip(QPoint globalPosition) {
@@ -291,10 +298,13 @@ void Form1::Describe() {
 }
 
 void Form1::ShowWelcome() {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kWelcomeTitle), DisplayText(kWelcomeText),
-                  QMessageBox::Ok);
+  //: The first start's message; one line of the box for each line here.
+  const QString text = QCoreApplication::translate(
+      "Form1",
+      "Welcome\nI shall say this only once!\nRight mouse-click on a bit of colour (on the clock) to get a menu of "
+      "options\nAll the best,  Alder");
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Form1", "The Tint Watch with a Hue tester"), text, QMessageBox::Ok);
   box.setObjectName(QStringLiteral("WelcomeBox"));
-  // One line of the box for each line of the text.
   if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(false);
   RunModal([&] { box.exec(); });
 }
@@ -398,9 +408,9 @@ void Form1::MakeTransparent() {
 
 void Form1::MakeOpaque() { tintwatch::MakeOpaque(this); }
 
-void Form1::AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
+void Form1::AddAction(QMenu* menu, const char* name, const QString& caption, void (ClockWindow::*command)(),
                       bool checkable) {
-  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromUtf8(name));
   action->setCheckable(checkable);
   connect(action, &QAction::triggered, this, [this, command] { (window_.*command)(); });
@@ -409,26 +419,40 @@ void Form1::AddAction(QMenu* menu, const char* name, const char* caption, void (
 QMenu* Form1::PopupMenu() {
   // Built on first use: a clock that is only looked at never needs it.
   if (menu_) return menu_;
-  menu_ = new QMenu(QStringLiteral("Options"), this);
+  menu_ = new QMenu(QCoreApplication::translate("Menu", "Options"), this);
   menu_->setObjectName(QStringLiteral("options"));
-  AddAction(menu_, "mOnTop", "Stay on Top", &ClockWindow::mOnTop_Click, true);
-  AddAction(menu_, "mopaque", "White background", &ClockWindow::mopaque_Click, true);
-  AddAction(menu_, "mexpert", "Expert Mode", &ClockWindow::mexpert_Click, true);
-  QMenu* size = menu_->addMenu(QStringLiteral("Window Size"));
+  // The menu reads the language's way, though the clock it belongs to does not.
+  menu_->setLayoutDirection(QGuiApplication::layoutDirection());
+  //: Menu command: keep the clock above other windows.
+  AddAction(menu_, "mOnTop", QCoreApplication::translate("Menu", "Stay on Top"), &ClockWindow::mOnTop_Click, true);
+  //: Menu command: off makes the clock's white see-through.
+  AddAction(menu_, "mopaque", QCoreApplication::translate("Menu", "White background"), &ClockWindow::mopaque_Click,
+            true);
+  //: Menu command: the faces without their rim and colour bars.
+  AddAction(menu_, "mexpert", QCoreApplication::translate("Menu", "Expert Mode"), &ClockWindow::mexpert_Click, true);
+  QMenu* size = menu_->addMenu(QCoreApplication::translate("Menu", "Window Size"));
   size->setObjectName(QStringLiteral("mwindow"));
-  AddAction(size, "mbigger", "+ Bigger ", &ClockWindow::mbigger_Click);
-  AddAction(size, "msmaller", "- Smaller", &ClockWindow::msmaller_Click);
-  AddAction(menu_, "mclock", "Clock Options ...", &ClockWindow::mclock_Click);
+  //: The clock twice as large; the "+" is its key. Keep the space at the end.
+  AddAction(size, "mbigger", QCoreApplication::translate("Menu", "+ Bigger "), &ClockWindow::mbigger_Click);
+  //: The clock half as large; the "-" is its key.
+  AddAction(size, "msmaller", QCoreApplication::translate("Menu", "- Smaller"), &ClockWindow::msmaller_Click);
+  AddAction(menu_, "mclock", QCoreApplication::translate("Menu", "Clock Options ..."), &ClockWindow::mclock_Click);
   menu_->addSeparator()->setObjectName(QStringLiteral("mblank1"));
-  AddAction(menu_, "mtest", "A Hue Check Test", &ClockWindow::mtest_Click);
+  AddAction(menu_, "mtest", QCoreApplication::translate("Menu", "A Hue Check Test"), &ClockWindow::mtest_Click);
   menu_->addSeparator()->setObjectName(QStringLiteral("mblank2"));
-  QMenu* help = menu_->addMenu(QStringLiteral("Help"));
+  //: The submenu of About, the manual and the web site.
+  QMenu* help = menu_->addMenu(QCoreApplication::translate("Menu", "Help"));
   help->setObjectName(QStringLiteral("mhelp"));
-  AddAction(help, "mabout", "About", &ClockWindow::mabout_Click);
-  AddAction(help, "monline", "Online Help", &ClockWindow::monline_Click);
-  AddAction(help, "mweb", "My Web site!", &ClockWindow::mweb_Click);
+  //: Opens the About box.
+  AddAction(help, "mabout", QCoreApplication::translate("Menu", "About"), &ClockWindow::mabout_Click);
+  //: Opens the manual in the web browser (it is shipped with the program).
+  AddAction(help, "monline", QCoreApplication::translate("Menu", "Online Help"), &ClockWindow::monline_Click);
+  //: Opens the author's web site.
+  AddAction(help, "mweb", QCoreApplication::translate("Menu", "My Web site!"), &ClockWindow::mweb_Click);
   menu_->addSeparator()->setObjectName(QStringLiteral("mblank"));
-  AddAction(menu_, "mExit", "Exit", &ClockWindow::mExit_Click);
+  //: Saves the settings and ends the program.
+  AddAction(menu_, "mExit", QCoreApplication::translate("Menu", "Exit"), &ClockWindow::mExit_Click);
+  for (QMenu* submenu : {size, help}) submenu->setLayoutDirection(menu_->layoutDirection());
   return menu_;
 }
 
@@ -533,9 +557,11 @@ void Form1::OpenAddress(const std::string& address) {
 }
 
 void Form1::ShowPauseBox() {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle), QString::fromUtf8(kPauseText),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle),
+                  QCoreApplication::translate("HueTest", "Press okay to continue and then the colour will change in 1-2 secs"),
                   QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("PauseBox"));
+  box.setLayoutDirection(QGuiApplication::layoutDirection());
   RunModal([&] {
     QApplication::beep();
     box.exec();
@@ -543,11 +569,13 @@ void Form1::ShowPauseBox() {
 }
 
 void Form1::ShowSaveFailed(const std::string& file, const std::string& reason) {
+  //: Exit could not write the settings file. %1: the file's path; %2: the system's reason.
   QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramTitle),
-                  QStringLiteral("Tintwatch could not save its settings to\n%1\n\n%2")
+                  QCoreApplication::translate("Form1", "Tintwatch could not save its settings to\n%1\n\n%2")
                       .arg(QString::fromStdString(file), QString::fromStdString(reason)),
                   QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("SaveFailedBox"));
+  box.setLayoutDirection(QGuiApplication::layoutDirection());
   RunModal([&] { box.exec(); });
 }
 

@@ -120,7 +120,7 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   void accessibilityActiveChanged(bool active) override;
   void StartAccessibility();
   void Describe();
-  void AddAction(QMenu* menu, const char* name, const char* caption, void (ClockWindow::*command)(),
+  void AddAction(QMenu* menu, const char* name, const QString& caption, void (ClockWindow::*command)(),
                  bool checkable = false);
 
   HueTestState& test_;
@@ -134,6 +134,7 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   ClockWindow window_;
   Picture1* picture_;
   QMenu* menu_ = nullptr;
+  ColourWording colourWords_;
   QPointer<QDialog> tester_;
   QPointer<QDialog> about_;
   bool presentPending_ = false;

@@ -13,6 +13,7 @@
 #include "qt/Dialogs.h"
 #include "qt/FaceImage.h"
 #include "qt/Form1.h"
+#include "qt/Language.h"
 
 namespace {
 
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   tintwatch::SingleClock single;
   if (!single.Claim()) return 0;  // the clock already running here came forward
+  // Before any window: the language also decides which way they read.
+  tintwatch::InstallTranslations();
 
   tintwatch::KeepAccessibilityOffASilentBus();
   tintwatch::HueTestState test;

@@ -6,7 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev
-          fonts-liberation)
+          fonts-liberation qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-noto-core)
 if [ "${1:-}" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream

@@ -26,8 +26,16 @@ dpkg-deb -x "$deb" "$root"
 version=$(sed -n 's/^project(Tintwatch VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version), not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shape0 libxcb-shm0; do
+# Qt's own texts (message box buttons, a text box's menu) in the user's
+# language come from qt6-translations-l10n.
+for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shape0 libxcb-shm0 \
+               qt6-translations-l10n; do
   sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends" | grep -qx "$library" || fail "Depends lacks $library: $depends"
+done
+# The dialogs' fonts, and the glyphs of Chinese, Japanese and Arabic.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for font in fonts-liberation fonts-noto-cjk fonts-noto-core; do
+  sed 's/, /\n/g' <<<"$recommends" | grep -qx "$font" || fail "Recommends lacks $font: $recommends"
 done
 
 expected="./usr/bin/tintwatch
@@ -48,7 +56,16 @@ expected="./usr/bin/tintwatch
 ./usr/share/tintwatch/pictures/hue.png
 ./usr/share/tintwatch/pictures/lab.png
 ./usr/share/tintwatch/pictures/rgb.png
-./usr/share/tintwatch/tintwatch-help.html"
+./usr/share/tintwatch/tintwatch-help.html
+./usr/share/tintwatch/translations/tintwatch_ar.qm
+./usr/share/tintwatch/translations/tintwatch_de.qm
+./usr/share/tintwatch/translations/tintwatch_es.qm
+./usr/share/tintwatch/translations/tintwatch_fr.qm
+./usr/share/tintwatch/translations/tintwatch_it.qm
+./usr/share/tintwatch/translations/tintwatch_ja.qm
+./usr/share/tintwatch/translations/tintwatch_pt_BR.qm
+./usr/share/tintwatch/translations/tintwatch_ru.qm
+./usr/share/tintwatch/translations/tintwatch_zh_CN.qm"
 files=$(cd "$root" && find . -type f | LC_ALL=C sort)
 [ "$files" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "file list:
 $(diff <(LC_ALL=C sort <<<"$expected") <(echo "$files"))"
@@ -130,10 +147,8 @@ for option in $(sed -n '/^OPTIONS/,/^[A-Z]/p' <<<"$text" | grep '^       -' | gr
   "$build/tintwatch" --help | grep -q -- "$option" || fail "the manual page lists $option, which the program lacks"
 done
 menu=$(sed -n '/^MENU/,/^FILES/p' <<<"$text" | tr -s ' \n' '  ')
-{
-  grep -o 'AddAction([a-z_]*, "[A-Za-z]*", "[^"]*"' "$top/qt/Form1.cpp" | cut -d'"' -f4
-  grep -o 'addMenu(QStringLiteral("[^"]*")' "$top/qt/Form1.cpp" | cut -d'"' -f2
-} | sed 's/ *$//' >"$work/menu"
+# Every caption of the menu (its title, "Options", is not shown).
+grep -o 'translate("Menu", "[^"]*")' "$top/qt/Form1.cpp" | cut -d'"' -f4 | grep -vx Options | sed 's/ *$//' >"$work/menu"
 [ "$(wc -l <"$work/menu")" -ge 13 ] || fail "menu captions not found in qt/Form1.cpp"
 while read -r caption; do
   grep -qF " $caption" <<<"$menu" || fail "the manual page's MENU lacks \"$caption\""

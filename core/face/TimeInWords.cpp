@@ -18,30 +18,51 @@ bool IsAsciiPunctuation(char c) {
 
 }  // namespace
 
-const char* HueName(int position) {
-  const int p = std::clamp(position, 0, 359);
-  return kHueNames[static_cast<std::size_t>((p + 14) / 30 % 12)];
+std::string FillIn(std::string_view phrase, std::initializer_list<std::string_view> words) {
+  std::string text;
+  text.reserve(phrase.size());
+  for (std::size_t i = 0; i < phrase.size(); ++i) {
+    const char c = phrase[i];
+    if (c == '%' && i + 1 < phrase.size() && phrase[i + 1] >= '1' && phrase[i + 1] <= '9') {
+      const auto number = static_cast<std::size_t>(phrase[i + 1] - '1');
+      if (number < words.size()) {
+        text += *(words.begin() + number);
+        ++i;
+        continue;
+      }
+    }
+    text += c;
+  }
+  return text;
 }
 
-std::string ColourWords(int position, int saturation, int brilliance) {
+std::size_t HueIndex(int position) {
+  const int p = std::clamp(position, 0, 359);
+  return static_cast<std::size_t>((p + 14) / 30 % 12);
+}
+
+const char* HueName(int position) { return kHueNames[HueIndex(position)]; }
+
+std::string ColourWords(int position, int saturation, int brilliance, const ColourWording& words) {
   // Levels beyond 0..100 (unchecked from the settings file) fall on the
   // words of the nearest end, as the converter clamps them.
   const int s = saturation;
   const int b = brilliance;
-  if (b <= kNoHue) return "black";
-  if (s <= kNoHue) return b >= kWhiteFrom ? "white" : b < kDarkBelow ? "dark grey" : "grey";
+  if (b <= kNoHue) return words.black;
+  if (s <= kNoHue) return b >= kWhiteFrom ? words.white : b < kDarkBelow ? words.darkGrey : words.grey;
   const bool pale = s < kPaleBelow;
   const bool dark = b < kDarkBelow;
-  const char* level = pale && dark ? "dull " : pale ? "pale " : dark ? "dark " : "";
-  return level + std::string(HueName(position));
+  const std::string& hue = words.hues[HueIndex(position)];
+  if (!pale && !dark) return hue;
+  return FillIn(pale && dark ? words.dull : pale ? words.pale : words.dark, {hue});
 }
 
-std::string HandColourWords(const ClockFace& face) {
+std::string HandColourWords(const ClockFace& face, const ColourWording& words) {
   if (face.FaceType < 0 || face.FaceType > 2) return {};
   const int s = face.Saturation();
   const int b = face.Brilliance();
-  return "hour " + ColourWords(face.HourPosition(), s, b) + ", minute " + ColourWords(face.MinutePosition(), s, b) +
-         ", second " + ColourWords(face.SecondPosition(), s, b);
+  return FillIn(words.hands, {ColourWords(face.HourPosition(), s, b, words), ColourWords(face.MinutePosition(), s, b, words),
+                              ColourWords(face.SecondPosition(), s, b, words)});
 }
 
 std::string WithSeconds(std::string_view format) {

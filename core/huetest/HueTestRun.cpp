@@ -3,6 +3,8 @@
 #include <limits>
 #include <string>
 
+#include "core/face/TimeInWords.h"
+
 namespace tintwatch {
 
 namespace {
@@ -84,7 +86,7 @@ void HueTestRun::DrawHueSector(std::int16_t step) {
 }
 
 void HueTestRun::FinishHueTest() {
-  std::string missedList = " changes of colour you missed, when it changed to ";
+  std::string missedList;
   int missed = 0;
   surface_.Clear();
   for (int i = 1; i <= StepIndex - 1; ++i) {
@@ -101,10 +103,10 @@ void HueTestRun::FinishHueTest() {
     for (int k = 1; k <= StepIndex - 1; ++k) {
       if (KeyCounts[k] > 1) AppendListed(doubles, k * state_.HueStep);
     }
-    state_.ResultText = "These are the " + std::to_string(missed) + missedList;
-    if (!doubles.empty()) state_.ResultText += " but you hit the key at least twice on " + doubles;
+    state_.ResultText = FillIn(Wording.missed, {std::to_string(missed), missedList});
+    if (!doubles.empty()) state_.ResultText += FillIn(Wording.twice, {doubles});
   } else {
-    state_.ResultText = kAllSeenText;
+    state_.ResultText = Wording.allSeen;
   }
   port_.ShowResultDialog();
 }

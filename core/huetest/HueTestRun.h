@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/face/ClockFace.h"
 #include "core/face/Surface.h"
@@ -27,6 +28,16 @@ inline constexpr const char* kAllSeenText =
     "You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that "
     "changes things.";
 
+// The result's words: whole sentences with numbered places, so that a
+// language can order them its own way; the defaults are the English ones.
+struct ResultWording {
+  // %1 the number missed, %2 the hues where they were missed.
+  std::string missed = "These are the %1 changes of colour you missed, when it changed to %2";
+  // Added when some changes got a key more than once; %1 their hues.
+  std::string twice = " but you hit the key at least twice on %1";
+  std::string allSeen = kAllSeenText;
+};
+
 // One run of the hue check test: the face becomes one circle whose hue steps
 // round the wheel at random intervals while key presses are counted; at the
 // end the missed changes are painted and listed.
@@ -49,6 +60,7 @@ class HueTestRun {
   std::int16_t StepIndex = 0;
   std::int16_t ShownSincePause = 0;
   std::array<std::int16_t, kCounters> KeyCounts{};
+  ResultWording Wording;
 
  private:
   void ShowNextColour();

@@ -222,10 +222,10 @@ void ClockWindow::mExit_Click() {
   port_.CloseWindow();
 }
 
-std::string ClockWindow::TimeInWords(const TimeFormatter& formatTime) const {
+std::string ClockWindow::TimeInWords(const TimeFormatter& formatTime, const ColourWording& words) const {
   if (test_.TestActive) return {};
   std::string text = formatTime(face_.Hour24, face_.Minutes, face_.Seconds);
-  const std::string colours = HandColourWords(face_);
+  const std::string colours = HandColourWords(face_, words);
   if (!colours.empty()) text += "\n" + colours;
   return text;
 }

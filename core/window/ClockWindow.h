@@ -10,6 +10,7 @@
 #include "core/face/ClockFace.h"
 #include "core/face/ClockSettings.h"
 #include "core/face/Surface.h"
+#include "core/face/TimeInWords.h"
 #include "core/huetest/HueTestRun.h"
 #include "core/huetest/HueTestState.h"
 #include "core/huetest/IntervalTimer.h"
@@ -128,7 +129,7 @@ class ClockWindow : private HueTestPort {
   // given function writes it, and on the next line the hands' colours.
   // Empty while a hue check test is armed or runs: it would give the answers away.
   using TimeFormatter = std::function<std::string(int hour, int minute, int second)>;
-  std::string TimeInWords(const TimeFormatter& formatTime) const;
+  std::string TimeInWords(const TimeFormatter& formatTime, const ColourWording& words = {}) const;
   // Everything the words depend on but the seconds: when it changes, words
   // kept for a minute at a time are out of date.
   struct WordsMinute {

@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <cmath>
 
 #include "platform/Screens.h"
@@ -18,6 +20,9 @@ namespace tintwatch {
 
 void FixDialogFrame(QWidget* dialog, int left, int top, int width, int height) {
   dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  // The dialogs read the language's way, also when the clock that opens them
+  // (which never mirrors) is their parent.
+  dialog->setLayoutDirection(QGuiApplication::layoutDirection());
   const QRect client = Twips(left, top, width, height);
   dialog->setFixedSize(client.size());
   // The geometry of a window is its client area; the frame goes around it.
@@ -38,6 +43,17 @@ namespace {
 
 int Ceil(qreal value) { return static_cast<int>(std::ceil(value)); }
 
+// A line of `text`, as tall as the fonts that stand in for glyphs the font
+// lacks (Chinese, Japanese, Arabic) make it.
+qreal LineHeight(const QFont& font, const QString& text) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  const qreal height = line.isValid() ? std::max(line.height(), QFontMetricsF(font).height()) : 0;
+  layout.endLayout();
+  return height;
+}
+
 // `size` grown to hold every control placed in `parent`.
 QSize WithChildren(const QWidget* parent, QSize size) {
   for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -55,16 +71,22 @@ QSize NeededSize(QWidget* control) {
     return have.expandedTo(QSize(have.width(), paragraph->heightForWidth(have.width())));
   }
   if (auto* label = qobject_cast<QLabel*>(control)) {
-    return have.expandedTo(QSize(Ceil(metrics.horizontalAdvance(label->text())), Ceil(metrics.height())) + frame);
+    return have.expandedTo(QSize(Ceil(metrics.horizontalAdvance(label->text())), Ceil(LineHeight(label->font(), label->text()))) +
+                           frame);
   }
   if (auto* button = qobject_cast<QPushButton*>(control)) {
-    // The text within the button's own frame and margins.
+    // The text within the button's own frame and margins, with the margin's
+    // room on each side (a translation long enough to touch the frame would
+    // look cut off).
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
     const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const QSize text(Ceil(metrics.horizontalAdvance(button->text())), Ceil(metrics.height()));
-    return have.expandedTo(have + (text - contents.size()).expandedTo(QSize(0, 0)));
+    const QSize text(Ceil(metrics.horizontalAdvance(button->text())), Ceil(LineHeight(button->font(), button->text())));
+    const QStyle* style = button->style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin) / 2 + style->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    return have.expandedTo(have + (text - contents.size()).expandedTo(QSize(0, 0)))
+        .expandedTo(QSize(text.width() + margins, text.height() + margins / 2));
   }
   if (qobject_cast<QAbstractButton*>(control)) return have.expandedTo(control->sizeHint());
   if (qobject_cast<QLineEdit*>(control)) return have.expandedTo(QSize(have.width(), control->minimumSizeHint().height()));
@@ -125,12 +147,28 @@ void GrowToFit(QWidget* control) {
 
 }  // namespace
 
+namespace {
+
+// Every control's place mirrored within its parent: the layouts are given
+// for left to right.
+void Mirror(QWidget* parent) {
+  for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow()) continue;
+    const QRect place = child->geometry();
+    child->move(parent->width() - place.x() - place.width(), place.y());
+    if (qobject_cast<QGroupBox*>(child)) Mirror(child);
+  }
+}
+
+}  // namespace
+
 void FitTexts(QWidget* dialog) {
   for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!child->isWindow()) GrowToFit(child);
   }
   const QSize client = WithChildren(dialog, dialog->size());
   if (client != dialog->size()) dialog->setFixedSize(client);
+  if (dialog->isRightToLeft()) Mirror(dialog);
 }
 
 void TitledFrame::paintEvent(QPaintEvent*) {
@@ -142,7 +180,9 @@ void TitledFrame::paintEvent(QPaintEvent*) {
   painter.drawRect(line);
   painter.setPen(palette().color(QPalette::Light));
   painter.drawRect(line.translated(1, 1));
-  const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+  const int captionWidth = metrics.horizontalAdvance(title()) + 4;
+  // The title stands at the frame's leading end.
+  const QRect caption(isRightToLeft() ? width() - 6 - captionWidth : 6, 0, captionWidth, metrics.height());
   painter.fillRect(caption, palette().color(QPalette::Window));
   painter.setPen(palette().color(QPalette::WindowText));
   painter.drawText(caption, Qt::AlignCenter, title());
@@ -156,8 +196,8 @@ void ButtonOnlyDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-QPushButton* PlainButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+QPushButton* PlainButton(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+  auto* button = new QPushButton(text, parent);
   button->setObjectName(QString::fromUtf8(name));
   button->setGeometry(place);
   button->setAutoDefault(false);

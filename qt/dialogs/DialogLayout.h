@@ -45,11 +45,12 @@ class TitledFrame : public QGroupBox {
 };
 
 // A push button that is neither the default button nor pressed by Enter.
-QPushButton* PlainButton(QWidget* parent, const char* name, const char* text, const QRect& place);
+QPushButton* PlainButton(QWidget* parent, const char* name, const QString& text, const QRect& place);
 
 // Grows every text-bearing control whose box, given in twips, is too small
-// for its font's metrics at this scale: to the right and downward, its place
-// kept; a frame or the dialog grows with what it holds.
+// for its font's metrics at this scale or for its translated text: to the
+// right and downward, its place kept; a frame or the dialog grows with what
+// it holds. Then, for a language written right to left, mirrors the places.
 void FitTexts(QWidget* dialog);
 
 // Tab order in the order given.

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTextLayout>
 #include <cmath>
 
@@ -28,12 +29,17 @@ ParagraphLabel::ParagraphLabel(const QString& text, QWidget* parent) : QLabel(te
 
 template <typename LineFunction>
 qreal ParagraphLabel::Layout(int width, LineFunction line) const {
-  QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+  // Left and right are the language's leading and trailing sides.
+  QTextOption option(QStyle::visualAlignment(layoutDirection(), alignment() & Qt::AlignHorizontal_Mask));
+  option.setTextDirection(layoutDirection());
   option.setWrapMode(QTextOption::WordWrap);
   // A line's height is known only once it is laid out; the font's decides
   // whether it will stand beside the area to keep clear.
   const qreal lineHeight = QFontMetricsF(font()).height();
   const QRectF clear = keepClear_.translated(-contentsRect().topLeft());
+  // The area is given for left to right; a mirrored dialog has it at the
+  // label's other end, and the lines beside it start after it.
+  const bool mirrored = isRightToLeft();
   qreal top = 0;
   for (const QString& part : Parts(text())) {
     QTextLayout layout(part, font());
@@ -41,8 +47,9 @@ qreal ParagraphLabel::Layout(int width, LineFunction line) const {
     layout.beginLayout();
     for (QTextLine next = layout.createLine(); next.isValid(); next = layout.createLine()) {
       const bool beside = !clear.isEmpty() && top < clear.bottom() && top + lineHeight > clear.top();
-      next.setLineWidth(beside ? std::min<qreal>(width, clear.left() - kGap) : width);
-      next.setPosition(QPointF(0, top));
+      const qreal lineWidth = beside ? std::min<qreal>(width, clear.left() - kGap) : width;
+      next.setLineWidth(lineWidth);
+      next.setPosition(QPointF(mirrored ? width - lineWidth : 0, top));
       top += next.height();
     }
     layout.endLayout();

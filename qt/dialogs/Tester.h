@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <QString>
 
 #include "qt/dialogs/DialogLayout.h"
 
@@ -14,7 +14,8 @@ class QRadioButton;
 namespace tintwatch {
 
 inline constexpr const char* kTesterEmail = "tintwatch@example.org";
-std::string TesterInstructions();
+// The set-up instructions, in the installed language.
+QString TesterInstructions();
 
 // "Hue Check Test": the set-up of a run and, after one, its result.
 class Tester : public ButtonOnlyDialog {

@@ -15,14 +15,14 @@ namespace tintwatch {
 namespace {
 
 template <typename Widget>
-Widget* Make(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height) {
-  auto* widget = new Widget(QString::fromUtf8(text), parent);
+Widget* Make(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height) {
+  auto* widget = new Widget(text, parent);
   widget->setObjectName(QString::fromUtf8(name));
   PlaceTwips(widget, left, top, width, height);
   return widget;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height) {
   auto* label = Make<QLabel>(parent, name, text, left, top, width, height);
   label->setTextFormat(Qt::PlainText);
   return label;
@@ -39,33 +39,39 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, int left, int top, int wid
 
 frmOptions::frmOptions(QWidget* parent, ClockSettings& settings) : ButtonOnlyDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("frmOptions"));
-  setWindowTitle(QStringLiteral("Clock Options"));
+  setWindowTitle(tr("Clock Options"));
   FixDialogFrame(this, 2760, 3750, 6030, 4905);
 
-  auto* ok = PlainButton(this, "OKButton", "OK", Twips(4500, 3525, 1215, 375));
-  auto* cancel = PlainButton(this, "CancelButton", "Cancel", Twips(4500, 4005, 1215, 375));
-  auto* typeFrame = Make<TitledFrame>(this, "ClockTypeFrame", "Clock Type", 840, 360, 1575, 1605);
-  optionHue_ = Make<QRadioButton>(typeFrame, "OptionHue", "Hue", 240, 240, 975, 375);
-  optionRgb_ = Make<QRadioButton>(typeFrame, "OptionRGB", "RGB", 240, 680, 975, 375);
-  optionLab_ = Make<QRadioButton>(typeFrame, "OptionLab", "Lab", 240, 1120, 975, 375);
-  auto* rateFrame = Make<TitledFrame>(this, "TickRateFrame", "Tick Rate", 855, 3045, 1575, 1425);
-  option5_ = Make<QRadioButton>(rateFrame, "Option5", "5 sec", 180, 960, 975, 495);
-  option2_ = Make<QRadioButton>(rateFrame, "Option2", "2 sec", 180, 600, 1095, 495);
-  option1_ = Make<QRadioButton>(rateFrame, "Option1", "1 sec", 180, 240, 1095, 495);
+  auto* ok = PlainButton(this, "OKButton", tr("OK"), Twips(4500, 3525, 1215, 375));
+  auto* cancel = PlainButton(this, "CancelButton", tr("Cancel"), Twips(4500, 4005, 1215, 375));
+  auto* typeFrame = Make<TitledFrame>(this, "ClockTypeFrame", tr("Clock Type"), 840, 360, 1575, 1605);
+  //: The clock type that shows the hands as hues on a colour wheel.
+  optionHue_ = Make<QRadioButton>(typeFrame, "OptionHue", tr("Hue", "clock type"), 240, 240, 975, 375);
+  //: The clock type with red, green and blue bars.
+  optionRgb_ = Make<QRadioButton>(typeFrame, "OptionRGB", tr("RGB", "clock type"), 240, 680, 975, 375);
+  //: The clock type with the CIE Lab a and b bars.
+  optionLab_ = Make<QRadioButton>(typeFrame, "OptionLab", tr("Lab", "clock type"), 240, 1120, 975, 375);
+  //: How often the clock moves on.
+  auto* rateFrame = Make<TitledFrame>(this, "TickRateFrame", tr("Tick Rate"), 855, 3045, 1575, 1425);
+  //: A tick rate: %1 is the number of seconds between ticks (1, 2 or 5).
+  const char* seconds = QT_TR_NOOP("%1 sec");
+  option5_ = Make<QRadioButton>(rateFrame, "Option5", tr(seconds).arg(5), 180, 960, 975, 495);
+  option2_ = Make<QRadioButton>(rateFrame, "Option2", tr(seconds).arg(2), 180, 600, 1095, 495);
+  option1_ = Make<QRadioButton>(rateFrame, "Option1", tr(seconds).arg(1), 180, 240, 1095, 495);
   satMax_ = MakeBox(this, "SatMaxValue", 4200, 720, 495, 375);
   satMin_ = MakeBox(this, "SatMinValue", 4920, 720, 495, 375);
-  MakeLabel(this, "Label1", "Max        Min", 4320, 360, 975, 255);
-  MakeLabel(this, "Label2", "Saturation Level", 2760, 795, 1215, 255);
+  //: The headings over the maximum and minimum boxes: the spaces put the second over the second box.
+  MakeLabel(this, "Label1", tr("Max        Min"), 4320, 360, 975, 255);
+  MakeLabel(this, "Label2", tr("Saturation Level"), 2760, 795, 1215, 255);
   briMax_ = MakeBox(this, "BriMaxValue", 4200, 1200, 495, 375);
   briMin_ = MakeBox(this, "BriMinValue", 4920, 1200, 495, 375);
-  MakeLabel(this, "Label3", "Brilliance Level", 2760, 1275, 1215, 255);
-  auto* hint = new ParagraphLabel(
-      QStringLiteral("Make the Max & Min the same if you do not want them to change over time"), this);
+  MakeLabel(this, "Label3", tr("Brilliance Level"), 2760, 1275, 1215, 255);
+  auto* hint = new ParagraphLabel(tr("Make the Max & Min the same if you do not want them to change over time"), this);
   hint->setObjectName(QStringLiteral("Label4"));
   PlaceTwips(hint, 2835, 1680, 2700, 495);
-  // A button's "&&" is shown as one "&".
-  smooth_ = Make<QCheckBox>(this, "OptionSmooth", "Smooth running (means the Hr && Mins will not jump)", 1080, 2595,
-                            4305, 285);
+  //: A check box: the hour and minute hands move a little at every tick. "&&" shows as one "&".
+  smooth_ = Make<QCheckBox>(this, "OptionSmooth", tr("Smooth running (means the Hr && Mins will not jump)"), 1080,
+                            2595, 4305, 285);
 
   // The option buttons of each frame form one exclusive group by sharing
   // it; with none checked (a clock type 3 from the file) none is selected.

@@ -465,6 +465,54 @@ TEST(ColourWordsTest, LevelThresholdsAndHueBorders) {
   }
 }
 
+// Another language's words: its own names, its levels around the name in
+// its own order, the hands in its own sentence.
+TEST(ColourWordsTest, AnotherLanguagesPhrases) {
+  ColourWording words;
+  words.hues = {"rouge", "orange", "jaune", "vert citron", "vert", "vert jade",
+                "cyan", "azur",   "bleu",  "violet",      "magenta", "rose"};
+  words.pale = "%1 pâle";
+  words.dark = "%1 foncé";
+  words.dull = "%1 terne";
+  words.black = "noir";
+  words.darkGrey = "gris foncé";
+  words.hands = "secondes %3 ; minutes %2 ; heures %1";
+  const struct {
+    int position, saturation, brilliance;
+    const char* words;
+  } cases[] = {
+      {90, 100, 100, "vert citron"}, {90, 49, 100, "vert citron pâle"}, {240, 100, 59, "bleu foncé"},
+      {240, 49, 59, "bleu terne"},   {240, 100, 10, "noir"},             {240, 10, 59, "gris foncé"},
+      {240, 10, 100, "white"},  // a word left as it was stays English
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ColourWords(c.position, c.saturation, c.brilliance, words), c.words) << c.position;
+  }
+}
+
+TEST_F(FaceTest, HandColoursInAnotherLanguagesSentence) {
+  ColourWording words;
+  words.hues[3] = "vert citron";
+  words.hues[7] = "azur";
+  words.pale = "%1 pâle";
+  words.hands = "secondes %3 ; minutes %2 ; heures %1";
+  settings.SatMin = 40;
+  settings.SatMax = 40;
+  face.DrawClock();
+  EXPECT_EQ(HandColourWords(face, words), "secondes azur pâle ; minutes violet pâle ; heures vert citron pâle");
+  EXPECT_EQ(HandColourWords(face), "hour pale lime, minute pale violet, second pale azure");
+}
+
+// Numbered places are filled in one pass; anything else is kept as written.
+TEST(ColourWordsTest, FillInNumberedPlaces) {
+  EXPECT_EQ(FillIn("%2 then %1", {"a", "b"}), "b then a");
+  EXPECT_EQ(FillIn("%1%1", {"x"}), "xx");
+  EXPECT_EQ(FillIn("%1 holds %2", {"%2", "y"}), "%2 holds y");  // not filled again
+  EXPECT_EQ(FillIn("%3 and %", {"a"}), "%3 and %");
+  EXPECT_EQ(FillIn("100% %0 %a", {"a"}), "100% %0 %a");
+  EXPECT_EQ(FillIn("", {"a"}), "");
+}
+
 // The locale's short time format gains seconds after its minutes.
 TEST(ColourWordsTest, TimeFormatsGainSeconds) {
   const struct {

@@ -431,7 +431,7 @@ TEST_F(ClockWindowTest, ExitThatCannotSaveSaysWhyThenEnds) {
   std::filesystem::remove_all(dir_);
   window.mExit_Click();
 #ifdef _WIN32
-  // Windows' own words for a folder that is gone (ERROR_PATH_NOT_FOUND).
+  // Windows tells a missing folder its own way: ERROR_PATH_NOT_FOUND.
   const std::string reason = std::error_code(3, std::system_category()).message();
 #else
   const std::string reason = std::make_error_code(std::errc::no_such_file_or_directory).message();

@@ -165,6 +165,21 @@ TEST_F(HueRunTest, DoubleHitsOnlyWithMisses) {
             "twice on  120 ");
 }
 
+// Another language's sentences: the numbers go where its sentences put
+// them, in its order.
+TEST_F(HueRunTest, ResultInAnotherLanguagesWords) {
+  window.Run().Wording = {"%2 : %1 manqués", " ; deux fois : %1", "tout vu"};
+  // Misses at 30 and 90, two presses at 120; then a run with none missed.
+  Run(30, 99, [](int step) {
+    if (step == 2 || step == 4) return 0;
+    return step == 5 ? 2 : 1;
+  });
+  Run(30, 99, [](int) { return 1; });
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0], " 30  90  : 2 manqués ; deux fois :  120 ");
+  EXPECT_EQ(results[1], "tout vu");
+}
+
 TEST_F(HueRunTest, PressBeforeTheFirstColourIsIgnored) {
   test.HueStep = 30;
   test.PauseAfter = 99;

@@ -9,6 +9,10 @@ set -euo pipefail
 # the test's first shell go).
 if [ -z "${TINTWATCH_OWN_GROUP:-}" ]; then
   export TINTWATCH_OWN_GROUP=$$
+  # A runtime folder of the test's own, as a desktop session has one: the
+  # accessibility bus puts its socket there, not in a folder all tests share.
+  XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tintwatch-runtime.XXXXXX")
+  export XDG_RUNTIME_DIR
   setsid bash "$0" "$@" &
   group=$!
   end_group() {
@@ -19,10 +23,11 @@ if [ -z "${TINTWATCH_OWN_GROUP:-}" ]; then
     done
     kill -KILL -- -"$group" 2>/dev/null || true
   }
-  trap 'end_group; exit 143' TERM INT HUP
+  trap 'end_group; rm -rf "$XDG_RUNTIME_DIR"; exit 143' TERM INT HUP
   status=0
   wait "$group" || status=$?
   end_group
+  rm -rf "$XDG_RUNTIME_DIR"
   exit "$status"
 fi
 if [ "$TINTWATCH_OWN_GROUP" != done ]; then
@@ -308,4 +313,61 @@ expect_placed() {  # W "X Y WIDTH HEIGHT" WHAT
   placed() { [ "$(geometry "$w")" = "$1" ]; }
   wait_until 5 placed "$2" || fail "$3 geometry $(geometry "$w"), expected $2"
   xdotool windowactivate --sync "$w" 2>/dev/null || true
+}
+
+# The same with each object's place on the screen: "role|name|description|x,y,width,height".
+accessible_places() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py" Tintwatch --extents; }
+
+# crop_window W FILE: the window as the last screenshot shows it.
+crop_window() {
+  local x y width height
+  read -r x y width height < <(geometry "$1")
+  convert "$work/screen.png" -crop "${width}x${height}+$x+$y" +repage "$2"
+}
+# same_picture A B: not one pixel differs.
+same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+
+# start_clock_with FOLDER [-u NAME...] NAME=VALUE...: start_clock's frozen
+# clock in FOLDER, its environment changed as env(1) changes it (a language,
+# say) without the test's own shell taking it on.
+start_clock_with() {
+  local folder=$1
+  shift
+  (cd "$folder" && exec env "$@" TZ=UTC FAKETIME="2026-12-07 15:47:33" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+     LD_PRELOAD="$(preload)" QT_QPA_PLATFORM=xcb "$TINTWATCH" >"$work/clock.log" 2>&1) &
+  clock_pid=$!
+  pids+=($clock_pid)
+}
+
+# What a screen reader hears of a popup menu (needs SESSION_BUS=1): the
+# toolkit reports the items that get the focus once a listener asks for it.
+# listen_for_focus starts listening afresh, stop_listening ends it (keep it
+# short: while it listens, the toolkit also asks the bus about every key);
+# focused_names prints "role|name|x,y,width,height" of each object focused
+# meanwhile that is still there.
+listen_for_focus() {
+  local address
+  address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
+  dbus-monitor --address "$address" "type='signal',interface='org.a11y.atspi.Event.Object',member='StateChanged'" \
+    >"$work/focus-events" 2>/dev/null &
+  focus_pids=($!)
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py" --listen >"$work/focus-listener" 2>&1 &
+  focus_pids+=($!)
+  pids+=("${focus_pids[@]}")
+  wait_until 10 grep -q listening "$work/focus-listener" || fail "no focus listener: $(cat "$work/focus-listener")"
+}
+stop_listening() {
+  local pid
+  for pid in "${focus_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  focus_pids=()
+}
+focused_names() {
+  awk '/^signal/ { for (i = 1; i <= NF; i++) { if ($i ~ /^sender=/) s = substr($i, 8); if ($i ~ /^path=/) p = substr($i, 6) }
+                   sub(/;$/, "", p); state = ""; next }
+       /string "focused"/ { state = "focused"; next }
+       state == "focused" && /int32 1/ { print s, p; state = "" }' "$work/focus-events" | awk '!seen[$0]++' |
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py" --objects 2>/dev/null || true
 }

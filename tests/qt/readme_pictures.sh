@@ -10,7 +10,7 @@ set -euo pipefail
 kept=$1
 drawn=$2
 failed=0
-names="hue.png hue-expert.png rgb.png lab.png see-through.png tintwatch.ico"
+names="hue.png hue-expert.png rgb.png lab.png see-through.png options-de-ar.png tintwatch.ico"
 for name in $names; do
   [ -f "$kept/$name" ] || { echo "FAIL: $kept/$name is missing"; failed=1; continue; }
   [ -f "$drawn/$name" ] || { echo "FAIL: $drawn/$name was not drawn"; failed=1; continue; }
@@ -32,7 +32,7 @@ for name in $names; do
 done
 if [ "$failed" != 0 ]; then
   echo "When the change is meant, take the new pictures:"
-  echo "  cp $drawn/{hue,hue-expert,rgb,lab,see-through}.png $drawn/tintwatch.ico $kept/"
+  echo "  cp $drawn/{hue,hue-expert,rgb,lab,see-through,options-de-ar}.png $drawn/tintwatch.ico $kept/"
   exit 1
 fi
 echo "Kept pictures: as drawn"

@@ -11,6 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTextLayout>
+#include <QTranslator>
 #include <filesystem>
 #include <fstream>
 
@@ -226,10 +230,99 @@ TEST(TesterDialogTest, ResultShowsTextNoteAndAddress) {
   EXPECT_EQ(Child<QLineEdit>(&dialog, "TextPause")->text(), QStringLiteral("0"));
 }
 
+// The pictures of the dialogs, for a look, where TINTWATCH_SAVE_PICTURES
+// names a folder.
+void SavePicture(QWidget* dialog, const QString& language) {
+  if (const QByteArray folder = qgetenv("TINTWATCH_SAVE_PICTURES"); !folder.isEmpty()) {
+    dialog->grab().save(QString::fromLocal8Bit(folder) + "/" + dialog->objectName() + language + "-x" +
+                        QString::number(dialog->devicePixelRatioF()) + ".png");
+  }
+}
+
+// The height of a line of `text`: with the fonts that stand in for glyphs the
+// font lacks (Chinese, Japanese, Arabic), which can be taller.
+qreal LineHeight(const QFont& font, const QString& text) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  const qreal height = line.isValid() ? std::max(line.height(), QFontMetricsF(font).height()) : 0;
+  layout.endLayout();
+  return height;
+}
+
+// Every text of `dialog` fits its control, with the control's own font and
+// the style's indicator sizes, as the controls draw them; every control lies
+// within its dialog or frame. Returns how many controls were checked.
+int ExpectTextsFit(QWidget* dialog, const QString& language = {}) {
+  int checked = 0;
+  for (QWidget* control : dialog->findChildren<QWidget*>()) {
+    const QString what = language + ":" + dialog->objectName() + "." + control->objectName();
+    const QFontMetricsF metrics(control->font());
+    const QRectF box = control->contentsRect();
+    const QStyle* style = control->style();
+    if (auto* paragraph = dynamic_cast<ParagraphLabel*>(control)) {
+      const QStringList lines = paragraph->Lines();
+      qreal height = 0;
+      for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), box.width()) << qPrintable(what) << ": " << qPrintable(line);
+        height += LineHeight(control->font(), line);
+      }
+      EXPECT_LE(height, box.height()) << qPrintable(what) << " needs " << lines.size() << " lines";
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), box.width()) << qPrintable(what);
+      EXPECT_LE(LineHeight(control->font(), label->text()), box.height()) << qPrintable(what);
+    } else if (auto* push = qobject_cast<QPushButton*>(control)) {
+      const qreal margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin) / 2.0 +
+                                 style->pixelMetric(QStyle::PM_DefaultFrameWidth));
+      EXPECT_LE(metrics.horizontalAdvance(push->text()) + margins, box.width()) << qPrintable(what);
+      EXPECT_LE(LineHeight(control->font(), push->text()) + margins / 2, box.height()) << qPrintable(what);
+    } else if (auto* option = qobject_cast<QAbstractButton*>(control)) {
+      const bool radio = qobject_cast<QRadioButton*>(control) != nullptr;
+      const int indicator = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth);
+      const int spacing = style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+      const QString text = option->text().replace("&&", "&");
+      EXPECT_LE(indicator + spacing + metrics.horizontalAdvance(text), box.width()) << qPrintable(what);
+      EXPECT_LE(std::max<qreal>(indicator, LineHeight(control->font(), text)), box.height()) << qPrintable(what);
+    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+      EXPECT_LE(metrics.horizontalAdvance(line->text()), line->width() - 4) << qPrintable(what);
+      EXPECT_LE(metrics.height(), line->height() - 4) << qPrintable(what);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+      EXPECT_LE(metrics.horizontalAdvance(frame->title()), frame->width()) << qPrintable(what);
+      for (const QWidget* inside : frame->findChildren<QWidget*>()) {
+        EXPECT_TRUE(frame->rect().contains(inside->geometry())) << qPrintable(what + "." + inside->objectName());
+      }
+    } else {
+      continue;
+    }
+    ++checked;
+    if (control->parentWidget() == dialog) {
+      EXPECT_TRUE(dialog->rect().contains(control->geometry())) << qPrintable(what) << " outside its dialog";
+    }
+  }
+  return checked;
+}
+
+// The lines of the pause note beside the pause box end before it (after it,
+// right to left).
+void ExpectPauseNoteClearOfItsBox(const Tester& tester, const QString& language = {}) {
+  const auto* note = tester.findChild<ParagraphLabel*>("Label2");
+  const QRect pauseBox = tester.findChild<QLineEdit*>("TextPause")->geometry().translated(-note->pos());
+  const int room = note->isRightToLeft() ? note->width() - pauseBox.right() - 1 : pauseBox.left();
+  const QFontMetricsF noteMetrics(note->font());
+  const QStringList noteLines = note->Lines();
+  qreal top = 0;
+  for (const QString& line : noteLines) {
+    const qreal height = LineHeight(note->font(), line);
+    if (top < pauseBox.bottom() && top + noteMetrics.height() > pauseBox.top()) {
+      EXPECT_LE(noteMetrics.horizontalAdvance(line.trimmed()), room) << qPrintable(language + ": " + line);
+    }
+    top += height;
+  }
+}
+
 // Every text of the three dialogs fits its control, at the scale the
 // process runs at (the suite runs this at 1 and again at 2), and the runs of
-// spaces in the long texts start new lines. Measured with the font's metrics
-// and the style's indicator sizes, as the controls draw them.
+// spaces in the long texts start new lines.
 TEST(DialogTextsTest, EveryTextFitsItsControlAndStartsItsPartsOnNewLines) {
   ClockSettings settings;
   HueTestState state;
@@ -238,56 +331,11 @@ TEST(DialogTextsTest, EveryTextFitsItsControlAndStartsItsPartsOnNewLines) {
   frmOptions options(nullptr, settings);
   frmAbout about;
   Tester tester(state);
-  const qreal scale = options.devicePixelRatioF();
   int checked = 0;
   for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &about, &tester}) {
     dialog->show();
-    if (const QByteArray folder = qgetenv("TINTWATCH_SAVE_PICTURES"); !folder.isEmpty()) {
-      dialog->grab().save(QString::fromLocal8Bit(folder) + "/" + dialog->objectName() + "-x" +
-                          QString::number(scale) + ".png");
-    }
-    for (QWidget* control : dialog->findChildren<QWidget*>()) {
-      const QString what = dialog->objectName() + "." + control->objectName();
-      const QFontMetricsF metrics(control->font());
-      const QRectF box = control->contentsRect();
-      const QStyle* style = control->style();
-      if (auto* paragraph = dynamic_cast<ParagraphLabel*>(control)) {
-        const QStringList lines = paragraph->Lines();
-        for (const QString& line : lines) {
-          EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), box.width()) << qPrintable(what) << ": " << qPrintable(line);
-        }
-        EXPECT_LE(lines.size() * metrics.height(), box.height()) << qPrintable(what) << " needs " << lines.size() << " lines";
-      } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), box.width()) << qPrintable(what);
-        EXPECT_LE(metrics.height(), box.height()) << qPrintable(what);
-      } else if (auto* push = qobject_cast<QPushButton*>(control)) {
-        const qreal margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin) / 2.0 +
-                                   style->pixelMetric(QStyle::PM_DefaultFrameWidth));
-        EXPECT_LE(metrics.horizontalAdvance(push->text()) + margins, box.width()) << qPrintable(what);
-        EXPECT_LE(metrics.height() + margins / 2, box.height()) << qPrintable(what);
-      } else if (auto* option = qobject_cast<QAbstractButton*>(control)) {
-        const bool radio = qobject_cast<QRadioButton*>(control) != nullptr;
-        const int indicator = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth);
-        const int spacing = style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
-        EXPECT_LE(indicator + spacing + metrics.horizontalAdvance(option->text().replace("&&", "&")), box.width())
-            << qPrintable(what);
-        EXPECT_LE(std::max<qreal>(indicator, metrics.height()), box.height()) << qPrintable(what);
-      } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-        EXPECT_LE(metrics.horizontalAdvance(line->text()), line->width() - 4) << qPrintable(what);
-        EXPECT_LE(metrics.height(), line->height() - 4) << qPrintable(what);
-      } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-        EXPECT_LE(metrics.horizontalAdvance(frame->title()), frame->width()) << qPrintable(what);
-        for (const QWidget* inside : frame->findChildren<QWidget*>()) {
-          EXPECT_TRUE(frame->rect().contains(inside->geometry())) << qPrintable(what + "." + inside->objectName());
-        }
-      } else {
-        continue;
-      }
-      ++checked;
-      if (control->parentWidget() == dialog) {
-        EXPECT_TRUE(dialog->rect().contains(control->geometry())) << qPrintable(what) << " outside its dialog";
-      }
-    }
+    SavePicture(dialog, {});
+    checked += ExpectTextsFit(dialog);
   }
   EXPECT_GE(checked, 40);
   const auto startsALine = [](const QStringList& lines, const char* start) {
@@ -300,19 +348,103 @@ TEST(DialogTextsTest, EveryTextFitsItsControlAndStartsItsPartsOnNewLines) {
   const QStringList rim = about.findChild<ParagraphLabel*>("Label7")->Lines();
   EXPECT_TRUE(startsALine(rim, "The coloured circles")) << qPrintable(rim.join('|'));
   // The pause box stands over the pause note's last lines: they end before it.
-  const auto* note = tester.findChild<ParagraphLabel*>("Label2");
-  const QRect pauseBox = tester.findChild<QLineEdit*>("TextPause")->geometry().translated(-note->pos());
-  const QFontMetricsF noteMetrics(note->font());
-  const QStringList noteLines = note->Lines();
-  for (int i = 0; i < noteLines.size(); ++i) {
-    const qreal top = i * noteMetrics.height();
-    if (top < pauseBox.bottom() && top + noteMetrics.height() > pauseBox.top()) {
-      EXPECT_LE(noteMetrics.horizontalAdvance(noteLines[i].trimmed()), pauseBox.left()) << qPrintable(noteLines[i]);
-    }
-  }
+  ExpectPauseNoteClearOfItsBox(tester);
   // Two spaces between sentences are only spaces.
   const QStringList reading = about.findChild<ParagraphLabel*>("Label10")->Lines();
   EXPECT_FALSE(startsALine(reading, "You read it")) << qPrintable(reading.join('|'));
+}
+
+// Each translation built beside the program, installed as the program
+// installs it.
+class Translation {
+ public:
+  explicit Translation(const QString& language) {
+    loaded_ = program_.load(QStringLiteral("tintwatch_") + language, QStringLiteral(TINTWATCH_TRANSLATIONS));
+    if (loaded_) QCoreApplication::installTranslator(&program_);
+  }
+  ~Translation() { QCoreApplication::removeTranslator(&program_); }
+  bool Loaded() const { return loaded_; }
+
+ private:
+  QTranslator program_;
+  bool loaded_ = false;
+};
+
+QStringList Languages() {
+  QStringList languages;
+  for (const QString& file : QDir(QStringLiteral(TINTWATCH_TRANSLATIONS)).entryList({QStringLiteral("tintwatch_*.qm")})) {
+    languages << file.mid(10).chopped(3);
+  }
+  return languages;
+}
+
+// The same in every language the program speaks: each translated text fits
+// its control with the dialog's own font (the suite runs this at scale 1
+// and 2), the parts of the long texts still start their lines, and a
+// language written right to left mirrors the dialogs; English comes back
+// when the translation goes.
+TEST(DialogTextsTest, EveryLanguageFitsItsControls) {
+  const QStringList languages = Languages();
+  EXPECT_EQ(languages, (QStringList{"ar", "de", "es", "fr", "it", "ja", "pt_BR", "ru", "zh_CN"}));
+  for (const QString& language : languages) {
+    Translation translation(language);
+    ASSERT_TRUE(translation.Loaded()) << qPrintable(language);
+    const bool rightToLeft = language == QLatin1String("ar");
+    EXPECT_EQ(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight)
+        << qPrintable(language);
+    ClockSettings settings;
+    HueTestState state;
+    state.HueStep = 12;
+    state.ResultText = "These are the 1 changes of colour you missed, when it changed to  90 ";
+    frmOptions options(nullptr, settings);
+    frmAbout about;
+    Tester tester(state);
+    EXPECT_NE(options.windowTitle(), QStringLiteral("Clock Options")) << qPrintable(language);
+    EXPECT_NE(about.windowTitle(), QStringLiteral("About Tint Watch")) << qPrintable(language);
+    EXPECT_NE(tester.windowTitle(), QStringLiteral("Hue Check Test")) << qPrintable(language);
+    int checked = 0;
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &about, &tester}) {
+      EXPECT_EQ(dialog->isRightToLeft(), rightToLeft) << qPrintable(language + dialog->objectName());
+      dialog->show();
+      SavePicture(dialog, "-" + language);
+      checked += ExpectTextsFit(dialog, language);
+    }
+    EXPECT_GE(checked, 40) << qPrintable(language);
+    ExpectPauseNoteClearOfItsBox(tester, language);
+    // Each part of the instructions starts a line of its own.
+    const QStringList instructions = tester.findChild<ParagraphLabel*>("Label1")->Lines();
+    const QStringList parts = TesterInstructions().split(QRegularExpression(QStringLiteral(" {3,}")));
+    ASSERT_EQ(parts.size(), 4) << qPrintable(language);
+    for (const QString& part : parts) {
+      EXPECT_TRUE(std::any_of(instructions.begin(), instructions.end(),
+                              [&](const QString& line) { return !line.trimmed().isEmpty() && part.startsWith(line.trimmed()); }))
+          << qPrintable(language + ": " + part);
+    }
+  }
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+  frmOptions english(nullptr, *std::make_unique<ClockSettings>());
+  EXPECT_EQ(english.windowTitle(), QStringLiteral("Clock Options"));
+}
+
+// Right to left, each control stands where its left-to-right place is
+// mirrored; the dialog's size is the English one where the texts fit it.
+TEST(DialogTextsTest, ARightToLeftLanguageMirrorsTheDialogs) {
+  ClockSettings settings;
+  frmOptions leftToRight(nullptr, settings);
+  Translation arabic(QStringLiteral("ar"));
+  ASSERT_TRUE(arabic.Loaded());
+  frmOptions rightToLeft(nullptr, settings);
+  const int width = rightToLeft.width();
+  for (const char* name : {"OKButton", "CancelButton", "ClockTypeFrame", "SatMaxValue", "BriMinValue"}) {
+    const QRect ltr = Child<QWidget>(&leftToRight, name)->geometry();
+    const QRect rtl = Child<QWidget>(&rightToLeft, name)->geometry();
+    EXPECT_EQ(rtl.right(), width - 1 - ltr.left()) << name;
+    EXPECT_EQ(rtl.top(), ltr.top()) << name;
+  }
+  // Within a frame too: the first option at the frame's right.
+  const auto* frame = Child<QGroupBox>(&rightToLeft, "ClockTypeFrame");
+  const QRect hue = Child<QRadioButton>(&rightToLeft, "OptionHue")->geometry();
+  EXPECT_EQ(hue.right(), frame->width() - 1 - 16);
 }
 
 // A dialog that would stand partly off the screen is moved onto it as far as

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolTip>
+#include <QTranslator>
 #include <filesystem>
 #include <fstream>
 
@@ -365,6 +366,75 @@ TEST_F(Form1Test, PauseBoxTextTitleAndButton) {
   EXPECT_EQ(text, QStringLiteral("Press okay to continue and then the colour will change in 1-2 secs"));
   EXPECT_EQ(buttons, 1);
   EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+// In the user's language: the menu, the words of the tip and the hue test's
+// result are the translation's; the clock itself never mirrors, so the
+// face is the English one pixel for pixel, though the menu and the message
+// boxes read right to left in Arabic.
+TEST_F(Form1Test, SpeaksTheLanguageButTheFaceNeverMirrors) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const QImage english = [&] {
+    Start();
+    QImage face = Picture()->grab().toImage();
+    form_.reset();
+    return face;
+  }();
+  const struct {
+    const char* language;
+    Qt::LayoutDirection direction;
+    const char* exit;
+    const char* words;
+    const char* result;
+  } cases[] = {
+      {"de", Qt::LeftToRight, "Beenden", "Stunde: Gelbgrün, Minute: Violett, Sekunde: Azurblau",
+       "Sie haben 1 Farbwechsel verpasst, und zwar beim Wechsel zu  90 "},
+      {"ar", Qt::RightToLeft, "إنهاء", "الساعة: ليموني، الدقيقة: بنفسجي، الثانية: لازوردي",
+       "هذه هي تغيّرات اللون التي فاتتك وعددها 1، عندما تغيّر إلى  90 "},
+  };
+  for (const auto& c : cases) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral("tintwatch_") + c.language, QStringLiteral(TINTWATCH_TRANSLATIONS)));
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), c.direction) << c.language;
+    // The result dialog only says what it was given to show.
+    std::string result;
+    DialogFactory dialogs;
+    dialogs.tester = [&](QWidget* parent, HueTestState& state) -> QDialog* {
+      result = state.ResultText;
+      auto* dialog = new QDialog(parent);
+      QTimer::singleShot(0, dialog, &QDialog::reject);
+      return dialog;
+    };
+    std::ofstream(dir_ / kSettingsFileName, std::ios::binary) << " 1500  1500  0  1  100  100  100  100  0  0  1 \r\n";
+    form_ = std::make_unique<Form1>(test_, dialogs, &time_, dir_ / kSettingsFileName);
+    form_->Load();
+    QApplication::processEvents();
+    Form1& form = *form_;
+    EXPECT_EQ(form.layoutDirection(), Qt::LeftToRight) << c.language;
+    EXPECT_EQ(Picture()->layoutDirection(), Qt::LeftToRight) << c.language;
+    EXPECT_EQ(Picture()->grab().toImage(), english) << c.language;
+    QMenu* menu = form.PopupMenu();
+    EXPECT_EQ(menu->layoutDirection(), c.direction) << c.language;
+    EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("mExit"))->text(), QString::fromUtf8(c.exit));
+    EXPECT_EQ(menu->findChild<QMenu*>(QStringLiteral("mhelp"))->layoutDirection(), c.direction) << c.language;
+    EXPECT_TRUE(form.TimeInWords().endsWith(QString::fromUtf8(c.words))) << qPrintable(form.TimeInWords());
+    // A run of the hue test with one change missed: the result in the language.
+    test_.HueStep = 90;
+    test_.PauseAfter = 99;
+    test_.TestActive = true;
+    form.Window().Timer1_Timer();
+    for (int step = 0; step < 8 && result.empty(); ++step) {
+      form.Window().Timer2_Timer();
+      if (step != 1) form.Window().Picture1_KeyDown(65, 0);
+    }
+    EXPECT_EQ(result, c.result) << c.language;
+    test_.TestActive = false;
+    QCoreApplication::removeTranslator(&translator);
+    form_.reset();
+  }
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+  QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(Form1Test, ExitSavesAndCloses) {

@@ -1,0 +1,131 @@
+#include "qt/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tintwatch {
+
+namespace {
+
+constexpr const char* kPrefix = "tintwatch_";
+
+QString Translate(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+QStringList TranslationFolders() {
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  return {programDir.filePath(QStringLiteral("translations")),
+          programDir.filePath(QStringLiteral("../share/tintwatch/translations"))};
+}
+
+QString TranslationFor(const QLocale& locale, const QStringList& folders) {
+  for (QString language : locale.uiLanguages()) {
+    language.replace(QLatin1Char('-'), QLatin1Char('_'));
+    // English is the program's own: a user who puts it before another
+    // language gets it, not the next one down the list.
+    if (language == QLatin1String("C") || language == QLatin1String("en") ||
+        language.startsWith(QLatin1String("en_"))) {
+      return {};
+    }
+    // de_AT, then de; zh_Hans_CN, zh_Hans, zh.
+    for (QString name = language; !name.isEmpty(); name = name.section(QLatin1Char('_'), 0, -2)) {
+      for (const QString& folder : folders) {
+        if (QFileInfo::exists(QDir(folder).filePath(kPrefix + name + QStringLiteral(".qm")))) return name;
+      }
+      if (!name.contains(QLatin1Char('_'))) break;
+    }
+  }
+  return {};
+}
+
+QString LoadTranslations(QTranslator& program, QTranslator& toolkit, const QLocale& locale) {
+  const QStringList folders = TranslationFolders();
+  const QString language = TranslationFor(locale, folders);
+  if (language.isEmpty()) return {};
+  for (const QString& folder : folders) {
+    if (program.load(kPrefix + language, folder)) break;
+  }
+  if (program.isEmpty()) return {};
+  // Qt's own texts in the same language; without them (not installed) the
+  // program's are still worth having.
+  if (!toolkit.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    (void)toolkit.load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  }
+  return language;
+}
+
+QString InstallTranslations(const QLocale& locale) {
+  auto* program = new QTranslator(QCoreApplication::instance());
+  auto* toolkit = new QTranslator(QCoreApplication::instance());
+  const QString language = LoadTranslations(*program, *toolkit, locale);
+  if (!toolkit->isEmpty()) QCoreApplication::installTranslator(toolkit);
+  // Installed last, so looked at first.
+  if (!program->isEmpty()) QCoreApplication::installTranslator(program);
+  return language;
+}
+
+namespace {
+
+// Read by the toolkit when a translation is installed: "RTL" lays every
+// window out right to left (the clock pins its own to left to right). Qt's
+// own translations say it too; the program's say it where those are missing.
+struct SourceAndComment {
+  const char* source;
+  const char* comment;
+};
+[[maybe_unused]] constexpr SourceAndComment kLayoutDirection = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages "
+    "(such as Hebrew and Arabic) to get proper widget layout.");
+
+}  // namespace
+
+ColourWording TranslatedColourWording() {
+  // Each language names the twelve hues as its speakers name colours, and
+  // words each level as a phrase around the hue's name, so that its words
+  // agree however they are ordered.
+  static const char* const hues[12] = {
+      QT_TRANSLATE_NOOP("Colour", "red"),   QT_TRANSLATE_NOOP("Colour", "orange"),
+      QT_TRANSLATE_NOOP("Colour", "yellow"), QT_TRANSLATE_NOOP("Colour", "lime"),
+      QT_TRANSLATE_NOOP("Colour", "green"), QT_TRANSLATE_NOOP("Colour", "jade"),
+      QT_TRANSLATE_NOOP("Colour", "cyan"),  QT_TRANSLATE_NOOP("Colour", "azure"),
+      QT_TRANSLATE_NOOP("Colour", "blue"),  QT_TRANSLATE_NOOP("Colour", "violet"),
+      QT_TRANSLATE_NOOP("Colour", "magenta"), QT_TRANSLATE_NOOP("Colour", "rose")};
+  ColourWording words;
+  for (std::size_t i = 0; i < words.hues.size(); ++i) words.hues[i] = Utf8(Translate("Colour", hues[i]));
+  //: A colour below half saturation; %1 is the hue's name.
+  words.pale = Utf8(QCoreApplication::translate("Colour", "pale %1"));
+  //: A colour below 60 % brilliance; %1 is the hue's name.
+  words.dark = Utf8(QCoreApplication::translate("Colour", "dark %1"));
+  //: A colour both pale and dark; %1 is the hue's name.
+  words.dull = Utf8(QCoreApplication::translate("Colour", "dull %1"));
+  words.black = Utf8(QCoreApplication::translate("Colour", "black"));
+  words.white = Utf8(QCoreApplication::translate("Colour", "white"));
+  words.grey = Utf8(QCoreApplication::translate("Colour", "grey"));
+  words.darkGrey = Utf8(QCoreApplication::translate("Colour", "dark grey"));
+  //: The tip's second line: the colours of the hour, minute and second hands.
+  words.hands = Utf8(QCoreApplication::translate("Colour", "hour %1, minute %2, second %3"));
+  return words;
+}
+
+ResultWording TranslatedResultWording() {
+  ResultWording words;
+  //: The hue test's result. %1: how many changes were missed; %2: the hues (in degrees) where they were.
+  words.missed = Utf8(QCoreApplication::translate("HueTest", "These are the %1 changes of colour you missed, when it changed to %2"));
+  //: Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.
+  words.twice = Utf8(QCoreApplication::translate("HueTest", " but you hit the key at least twice on %1"));
+  words.allSeen = Utf8(QCoreApplication::translate(
+      "HueTest",
+      "You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that "
+      "changes things."));
+  return words;
+}
+
+}  // namespace tintwatch

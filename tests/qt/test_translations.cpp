@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include "qt/Language.h"
+
+namespace tintwatch {
+namespace {
+
+const QString kSources = QStringLiteral(TINTWATCH_SOURCE_DIR);
+const QString kBuilt = QStringLiteral(TINTWATCH_TRANSLATIONS);
+
+// One text of a translation file.
+struct Message {
+  QString context, source, comment, translation, type;
+};
+
+QList<Message> ReadMessages(const QByteArray& xml) {
+  QList<Message> messages;
+  QXmlStreamReader reader(xml);
+  QString context;
+  Message message;
+  while (!reader.atEnd()) {
+    reader.readNext();
+    if (!reader.isStartElement()) continue;
+    const auto name = reader.name();
+    if (name == QLatin1String("name")) context = reader.readElementText();
+    if (name == QLatin1String("message")) message = {context, {}, {}, {}, {}};
+    if (name == QLatin1String("source")) message.source = reader.readElementText();
+    if (name == QLatin1String("comment")) message.comment = reader.readElementText();
+    if (name == QLatin1String("translation")) {
+      message.type = reader.attributes().value(QLatin1String("type")).toString();
+      message.translation = reader.readElementText();
+      messages.append(message);
+    }
+  }
+  EXPECT_FALSE(reader.hasError()) << qPrintable(reader.errorString());
+  return messages;
+}
+
+QList<Message> ReadFile(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+  return ReadMessages(file.readAll());
+}
+
+QString Key(const Message& message) { return message.context + "|" + message.source + "|" + message.comment; }
+
+// The places (%1, %2 ...) a text fills in, sorted.
+QStringList Places(const QString& text) {
+  QStringList places;
+  static const QRegularExpression place(QStringLiteral("%[1-9]"));
+  for (auto match = place.globalMatch(text); match.hasNext();) places << match.next().captured();
+  places.sort();
+  return places;
+}
+
+// The access keys: an "&" before a letter or digit; "&&" is an ampersand.
+int AccessKeys(const QString& text) {
+  int keys = 0;
+  for (int i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] == QLatin1Char('&')) {
+      ++i;
+      continue;
+    }
+    if (text[i + 1].isLetterOrNumber()) ++keys;
+  }
+  return keys;
+}
+
+int LeadingSpaces(const QString& text) {
+  int n = 0;
+  while (n < text.size() && text[n] == QLatin1Char(' ')) ++n;
+  return n;
+}
+
+int TrailingSpaces(const QString& text) {
+  int n = 0;
+  while (n < text.size() && text[text.size() - 1 - n] == QLatin1Char(' ')) ++n;
+  return n;
+}
+
+// Runs of three or more spaces: where a long text starts a new line.
+int Breaks(const QString& text) {
+  static const QRegularExpression run(QStringLiteral(" {3,}"));
+  int breaks = 0;
+  for (auto match = run.globalMatch(text); match.hasNext(); match.next()) ++breaks;
+  return breaks;
+}
+
+// What is wrong with one language's texts against the program's: one line
+// per fault, none when the file is complete and keeps every place, access
+// key, break and the spaces at the ends.
+QStringList Faults(const QList<Message>& program, const QList<Message>& translated) {
+  QStringList faults;
+  QMap<QString, Message> byKey;
+  for (const Message& message : translated) byKey.insert(Key(message), message);
+  for (const Message& wanted : program) {
+    const QString what = wanted.context + " \"" + wanted.source + "\"";
+    if (!byKey.contains(Key(wanted))) {
+      faults << "missing: " + what;
+      continue;
+    }
+    const Message& message = byKey.take(Key(wanted));
+    const QString& text = message.translation;
+    if (!message.type.isEmpty() || text.isEmpty()) {
+      faults << (message.type.isEmpty() ? QStringLiteral("empty") : message.type) + ": " + what;
+      continue;
+    }
+    if (wanted.source == QLatin1String("QT_LAYOUT_DIRECTION")) {
+      if (text != QLatin1String("LTR") && text != QLatin1String("RTL")) faults << "direction neither LTR nor RTL";
+      continue;
+    }
+    if (Places(text) != Places(wanted.source)) faults << "places " + Places(text).join(',') + ": " + what;
+    if (AccessKeys(text) != AccessKeys(wanted.source)) faults << "access keys: " + what;
+    if (Breaks(text) != Breaks(wanted.source)) faults << "line breaks (runs of spaces): " + what;
+    if (text.count(QLatin1Char('\n')) != wanted.source.count(QLatin1Char('\n'))) faults << "lines: " + what;
+    if (LeadingSpaces(text) != LeadingSpaces(wanted.source) || TrailingSpaces(text) != TrailingSpaces(wanted.source)) {
+      faults << "spaces at the ends: " + what;
+    }
+  }
+  for (const Message& left : byKey) {
+    if (left.type != QLatin1String("vanished") && left.type != QLatin1String("obsolete")) {
+      faults << "not a text of the program: " + left.context + " \"" + left.source + "\"";
+    } else {
+      faults << "no longer used: " + left.context + " \"" + left.source + "\"";
+    }
+  }
+  return faults;
+}
+
+QStringList TranslationFiles() {
+  return QDir(kSources + "/translations").entryList({QStringLiteral("tintwatch_*.ts")}, QDir::Files, QDir::Name);
+}
+
+// The program's texts as they stand in its sources now, as lupdate finds them.
+QList<Message> ProgramTexts() {
+  QTemporaryDir dir;
+  const QString ts = dir.filePath(QStringLiteral("tintwatch_xx.ts"));
+  QProcess lupdate;
+  lupdate.setProcessChannelMode(QProcess::MergedChannels);
+  lupdate.start(QStringLiteral(TINTWATCH_LUPDATE),
+                {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
+                 kSources, kSources + "/qt", QStringLiteral("-ts"), ts});
+  EXPECT_TRUE(lupdate.waitForFinished(60000));
+  EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
+  return ReadFile(ts);
+}
+
+// Every language's file has every text of the program, finished, with its
+// places, access keys, line breaks and end spaces; the nine languages are
+// there; only Arabic is written right to left.
+TEST(TranslationFilesTest, EveryLanguageIsCompleteAndKeepsWhatTheProgramNeeds) {
+  const QList<Message> program = ProgramTexts();
+  ASSERT_GE(program.size(), 80);
+  EXPECT_EQ(TranslationFiles(), (QStringList{"tintwatch_ar.ts", "tintwatch_de.ts", "tintwatch_es.ts", "tintwatch_fr.ts",
+                                             "tintwatch_it.ts", "tintwatch_ja.ts", "tintwatch_pt_BR.ts",
+                                             "tintwatch_ru.ts", "tintwatch_zh_CN.ts"}));
+  for (const QString& file : TranslationFiles()) {
+    const QList<Message> translated = ReadFile(kSources + "/translations/" + file);
+    const QStringList faults = Faults(program, translated);
+    EXPECT_TRUE(faults.isEmpty()) << qPrintable(file) << ":\n" << qPrintable(faults.join('\n'));
+    for (const Message& message : translated) {
+      if (message.source == QLatin1String("QT_LAYOUT_DIRECTION")) {
+        EXPECT_EQ(message.translation, file == QLatin1String("tintwatch_ar.ts") ? "RTL" : "LTR") << qPrintable(file);
+      }
+    }
+  }
+}
+
+// The check itself finds each kind of fault.
+TEST(TranslationFilesTest, FaultsAreFound) {
+  const auto file = [](const QString& messages) {
+    return ReadMessages(("<TS><context><name>C</name>" + messages + "</context></TS>").toUtf8());
+  };
+  const QList<Message> program = file(
+      "<message><source>hour %1, minute %2</source><translation type='unfinished'/></message>"
+      "<message><source>&amp;Open</source><translation type='unfinished'/></message>"
+      "<message><source>+ Bigger </source><translation type='unfinished'/></message>"
+      "<message><source>One.   Two.</source><translation type='unfinished'/></message>"
+      "<message><source>Max &amp; Min</source><translation type='unfinished'/></message>");
+  const auto faultsOf = [&](const QString& messages) { return Faults(program, file(messages)).join('\n'); };
+  const QString good =
+      "<message><source>hour %1, minute %2</source><translation>Minute %2, Stunde %1</translation></message>"
+      "<message><source>&amp;Open</source><translation>Ö&amp;ffnen</translation></message>"
+      "<message><source>+ Bigger </source><translation>+ Größer </translation></message>"
+      "<message><source>One.   Two.</source><translation>Eins.      Zwei.</translation></message>"
+      "<message><source>Max &amp; Min</source><translation>Max &amp; Min</translation></message>";
+  EXPECT_EQ(faultsOf(good), "");
+  const auto with = [&](const char* from, const char* to) { return faultsOf(QString(good).replace(from, to)); };
+  EXPECT_TRUE(with("Minute %2, Stunde %1", "Minute %2, Stunde").startsWith("places")) << "a place lost";
+  EXPECT_TRUE(with("Minute %2, Stunde %1", "Minute %2, Stunde %3").startsWith("places")) << "a wrong place";
+  EXPECT_TRUE(with("Ö&amp;ffnen", "Öffnen").startsWith("access keys")) << "an access key lost";
+  EXPECT_TRUE(with("Ö&amp;ffnen", "Ö&amp;&amp;ffnen").startsWith("access keys")) << "an access key made an ampersand";
+  EXPECT_TRUE(with("+ Größer <", "+ Größer<").startsWith("spaces at the ends"));
+  EXPECT_TRUE(with("Eins.      Zwei.", "Eins. Zwei.").startsWith("line breaks"));
+  EXPECT_TRUE(with("<translation>Max", "<translation type='unfinished'>Max").startsWith("unfinished"));
+  EXPECT_TRUE(with("<translation>+ Größer </translation>", "<translation></translation>").startsWith("empty"));
+  EXPECT_TRUE(with("<source>Max &amp; Min</source>", "<source>Min &amp; Max</source>").contains("missing"));
+  EXPECT_TRUE(with("<source>Max &amp; Min</source><translation>",
+                   "<source>Max &amp; Min</source><translation type='vanished'>")
+                  .contains("vanished"));
+}
+
+// The language comes from the user's list of languages: the first one with
+// a translation, a regional variant falling back to its language; English
+// first, or nothing that fits, keeps English.
+TEST(LanguageTest, TheUsersFirstLanguageWithATranslation) {
+  const QStringList folders = {QStringLiteral("/nonexistent"), kBuilt};
+  const struct {
+    const char* locale;
+    const char* language;
+  } cases[] = {
+      {"de_DE", "de"},       {"de_AT", "de"},       {"de_CH", "de"},   {"fr_CA", "fr"},    {"es_MX", "es"},
+      {"it_IT", "it"},       {"pt_BR", "pt_BR"},    {"pt_PT", ""},     {"ru_RU", "ru"},    {"ja_JP", "ja"},
+      {"zh_CN", "zh_CN"},    {"zh_TW", ""},         {"ar_EG", "ar"},   {"ar_SA", "ar"},    {"en_US", ""},
+      {"en_GB", ""},         {"nl_NL", ""},         {"C", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TranslationFor(QLocale(QString::fromUtf8(c.locale)), folders), QString::fromUtf8(c.language)) << c.locale;
+  }
+  EXPECT_EQ(TranslationFor(QLocale(QStringLiteral("de_AT")), {QStringLiteral("/nonexistent")}), QString());
+}
+
+// Without a translation the words the window layer hands the clock are the
+// clock's own English ones, byte for byte; with one, the language's.
+TEST(LanguageTest, ColourAndResultWordsAreEnglishWithoutATranslation) {
+  const ColourWording english;
+  const ColourWording words = TranslatedColourWording();
+  EXPECT_EQ(words.hues, english.hues);
+  for (const auto& [mine, theirs] : {std::pair{words.pale, english.pale}, {words.dark, english.dark},
+                                      {words.dull, english.dull}, {words.black, english.black},
+                                      {words.white, english.white}, {words.grey, english.grey},
+                                      {words.darkGrey, english.darkGrey}, {words.hands, english.hands}}) {
+    EXPECT_EQ(mine, theirs);
+  }
+  const ResultWording result = TranslatedResultWording();
+  EXPECT_EQ(result.missed, ResultWording{}.missed);
+  EXPECT_EQ(result.twice, ResultWording{}.twice);
+  EXPECT_EQ(result.allSeen, kAllSeenText);
+
+  QTranslator german;
+  ASSERT_TRUE(german.load(QStringLiteral("tintwatch_de"), kBuilt));
+  QCoreApplication::installTranslator(&german);
+  const ColourWording deutsch = TranslatedColourWording();
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(deutsch.hues[3], "Gelbgrün");
+  EXPECT_EQ(FillIn(deutsch.pale, {deutsch.hues[7]}), "blasses Azurblau");
+  EXPECT_EQ(TranslatedColourWording().hues[3], "lime");
+}
+
+}  // namespace
+}  // namespace tintwatch
