@@ -52,11 +52,14 @@ QString LoadTranslations(QTranslator& program, QTranslator& toolkit, const QLoca
     if (program.load(kPrefix + language, folder)) break;
   }
   if (program.isEmpty()) return {};
-  // Qt's own texts in the same language; without them (not installed) the
-  // program's are still worth having.
-  if (!toolkit.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    (void)toolkit.load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  // Qt's own texts in the same language: where Qt keeps them, else beside
+  // the program's (a Windows program carries them in its own folder);
+  // without them the program's are still worth having.
+  const QStringList toolkitFolders = QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)} + folders;
+  for (const QString& name : {language, language.section(QLatin1Char('_'), 0, 0)}) {
+    for (const QString& folder : toolkitFolders) {
+      if (toolkit.load(QStringLiteral("qtbase_") + name, folder)) return language;
+    }
   }
   return language;
 }
