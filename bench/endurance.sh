@@ -24,6 +24,9 @@ fi
 export TINTWATCH=$(realpath "${1:-$top/build/tintwatch}")
 colours=${FACE_COLOURS:-$(dirname "$TINTWATCH")/bench/face_colours}
 [ -x "$colours" ] || colours=$top/build/bench/face_colours
+# The harness runs this script again in a process group and under a bus of
+# its own, with the arguments it still has.
+[ "$short" = 0 ] || set -- --short "$@"
 . "$top/tests/e2e/lib.sh"
 start_desktop
 rate=${RATE:-1000}
