@@ -191,19 +191,21 @@ void ClockWindow::monline_Click() { port_.OpenAddress(port_.HelpAddress()); }
 
 void ClockWindow::mweb_Click() { port_.OpenAddress(kHomeAddress); }
 
-SaveResult ClockWindow::SaveNow() {
-  std::string line = FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()), Settings,
-                                        face_.ExpertMode, WhiteBackground);
+std::string ClockWindow::SettingsLine() const {
+  return FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()), Settings,
+                            face_.ExpertMode, WhiteBackground);
+}
+
+SaveResult ClockWindow::Save(std::string line) {
   const SaveResult result = SaveSettings(line, settingsFile_);
   if (result) lastSaved_ = std::move(line);
   return result;
 }
 
 SaveResult ClockWindow::SaveAtSessionEnd() {
-  const std::string line = FormatSettingsLine(static_cast<float>(port_.Left()), static_cast<float>(port_.Top()),
-                                              Settings, face_.ExpertMode, WhiteBackground);
+  std::string line = SettingsLine();
   if (line == lastSaved_) return {};
-  return SaveNow();
+  return Save(std::move(line));
 }
 
 std::string ClockWindow::SettingsFileName() const {
@@ -216,7 +218,7 @@ void ClockWindow::mExit_Click() {
   // A settings file that cannot be written must not keep the program open:
   // the user is told why, then it ends. A file made read-only on purpose is
   // the user's way of keeping the settings as they are.
-  const SaveResult saved = SaveNow();
+  const SaveResult saved = Save(SettingsLine());
   if (saved.kind == SaveResult::Failed) port_.ShowSaveFailed(SettingsFileName(), saved.reason.message());
   port_.CloseAbout();
   port_.CloseWindow();

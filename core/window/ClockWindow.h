@@ -148,7 +148,9 @@ class ClockWindow : private HueTestPort {
   void ShowPauseBox() override { port_.ShowPauseBox(); }
   // The window moved to where it can be reached, if it is not there.
   void MoveWithinReach(const PlaceRect& place);
-  SaveResult SaveNow();
+  // The line Exit writes, for what the window shows now.
+  std::string SettingsLine() const;
+  SaveResult Save(std::string line);
   void ShowResultDialog() override { port_.ShowTester(true); }
 
   WindowPort& port_;
