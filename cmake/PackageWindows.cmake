@@ -23,6 +23,33 @@ if(MINGW)
   endforeach()
 endif()
 
+# The licences of all that is shipped, in licenses/: Qt's LGPL asks for its
+# text and for the notices of Qt and of the code bundled in it, and the
+# runtime DLLs carry their own. The notices are the copyright files of the
+# Debian packages they were built from, so they name every part.
+set(TINTWATCH_QT_SOURCE "")
+if(TINTWATCH_QT_PREFIX MATCHES "/qt-([^/]+)-mingw64-[^/]*$")
+  set(TINTWATCH_QT_SOURCE ", version ${CMAKE_MATCH_1}")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/docs/windows-licences.txt.in ${CMAKE_BINARY_DIR}/licenses/README.txt @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/licenses/README.txt DESTINATION licenses)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME Tintwatch.txt)
+foreach(pair "/usr/share/common-licenses/LGPL-3|LGPL-3.txt"
+             "/usr/share/common-licenses/GPL-3|GPL-3.txt"
+             "/usr/share/doc/libqt6core6/copyright|Qt.txt"
+             "/usr/share/doc/qt6-translations-l10n/copyright|Qt-translations.txt"
+             "/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright|GCC-runtime.txt"
+             "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64.txt")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 from)
+  list(GET pair 1 to)
+  if(EXISTS ${from})
+    install(FILES ${from} DESTINATION licenses RENAME ${to})
+  else()
+    message(WARNING "${from} is missing: the Windows files will lack licenses/${to}")
+  endif()
+endforeach()
+
 set(CPACK_PACKAGE_NAME Tintwatch)
 set(CPACK_PACKAGE_VENDOR "The Tintwatch developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "A desktop clock that tells the time in colours")
