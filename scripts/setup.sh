@@ -35,7 +35,10 @@ add_source_lines() {
   if [ -n "$lines" ]; then
     printf '%s\n' "$lines" | $sudo tee /etc/apt/sources.list.d/tintwatch-src.sources >/dev/null
   fi
-  lines=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed -n 's/^deb \(.*\)/deb-src \1/p')
+  # (A fresh system may have no *.list file at all: cat's complaint is no
+  # failure here.)
+  lines=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
+          sed -n 's/^deb \(.*\)/deb-src \1/p')
   if [ -n "$lines" ]; then
     printf '%s\n' "$lines" | $sudo tee /etc/apt/sources.list.d/tintwatch-src.list >/dev/null
   fi
