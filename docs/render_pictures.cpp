@@ -14,6 +14,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontDatabase>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -120,6 +122,18 @@ QImage SeeThroughOnDesktop() {
 
 // Clock Options as the program opens it in each language, side by side.
 QImage OptionsInLanguages(const QString& translations, std::initializer_list<const char*> languages) {
+  // The dialogs ask for Arial; the glyphs it lacks (Arabic) come from
+  // whatever font fontconfig finds on the machine, and the picture is checked
+  // pixel for pixel on every machine. So the fonts are named here: Arial's
+  // metric twin, then an Arabic font (fonts-liberation, fonts-noto-core).
+  const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans Arabic")};
+  for (const QString& family : families) {
+    if (!QFontDatabase::hasFamily(family)) {
+      std::fprintf(stderr, "no font %s\n", qPrintable(family));
+      return {};
+    }
+  }
+  QFont::insertSubstitutions(QStringLiteral("Arial"), families);
   std::vector<QImage> dialogs;
   for (const char* language : languages) {
     QTranslator translator;
