@@ -8,6 +8,7 @@
 #                                            /S installs silently).
 # Builds Qt for Windows first when its cache is missing or stale (about half
 # an hour on 2 cores), then the program in build-windows-qt/.
+# --build-only: build Qt and the program, and make no package.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 top=$(cd "$here/.." && pwd)
@@ -19,6 +20,7 @@ cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" 
       -DCMAKE_BUILD_TYPE=Release -DTINTWATCH_TESTS=OFF -DTINTWATCH_BENCH=OFF -DTINTWATCH_WERROR=ON >/dev/null
 jobs=$(nproc); [ "$jobs" -gt 2 ] && jobs=2
 cmake --build "$build" -j"$jobs"
+[ "${1:-}" != --build-only ] || exit 0
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 mkdir -p "$dist"

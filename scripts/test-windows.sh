@@ -10,6 +10,8 @@
 # 3. the installer and the program tried under Wine as a user would
 #    (tests/windows/wine_clock.sh), against the Linux build's faces
 #    (build/tintwatch, which the test command builds first).
+# --build-only: build what steps 1 and 2 need, and stop (the test command
+# builds it in the background while other tests run).
 # Exits non-zero on any failure.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -20,6 +22,9 @@ cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" 
       -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
       -DTINTWATCH_UI=OFF -DTINTWATCH_BENCH=OFF -DTINTWATCH_GTEST_SOURCE=/usr/src/googletest -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target core_tests win32_tests
+if [ "${1:-}" = --build-only ]; then
+  exec bash "$here/package-windows.sh" --build-only
+fi
 
 work=$(mktemp -d)
 pids=()

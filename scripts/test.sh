@@ -4,9 +4,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 top=$(cd "$here/.." && pwd)
+start=$(date +%s)
 "$here/setup.sh" test
 jobs=$(nproc)
-start=$(date +%s)
 stage() { echo "== $1 [at $(( $(date +%s) - start )) s]"; }
 
 background=()
@@ -46,6 +46,14 @@ background=()
 stage "A few simulated hours of ticking at a thousand times the speed, across a change to summer time"
 bash "$top/bench/endurance.sh" --short "$top/build/tintwatch"
 
+# The Windows programs (and, on a first run, Qt for Windows) are built
+# meanwhile, in the same way as the sanitizer build above.
+windows_log=$(mktemp)
+temporary+=("$windows_log")
+setsid --wait nice -n 19 bash "$here/test-windows.sh" --build-only >"$windows_log" 2>&1 &
+windows_build=$!
+background+=("$windows_build")
+
 stage "The whole program under AddressSanitizer and UndefinedBehaviorSanitizer (unit, in-process, end-to-end)"
 LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir "$top/build-sanitize" --output-on-failure -j1
@@ -62,6 +70,9 @@ temporary+=("$corpus" "$files")
    -dict="$top/fuzz/settings.dict" "$corpus" "$top/fuzz/corpus" 2>&1 | tail -n 2)
 
 stage "Window-free layer and see-through calls as Windows programs under Wine"
+wait "$windows_build" || { cat "$windows_log"; echo "FAIL: the Windows build" >&2; exit 1; }
+background=()
+grep '^-- Qt for Windows' "$windows_log" || true
 "$here/test-windows.sh"
 
 stage "All test stages passed"
