@@ -9,29 +9,36 @@ start=$(date +%s)
 jobs=$(nproc)
 stage() { echo "== $1 [at $(( $(date +%s) - start )) s]"; }
 
-background=()
 temporary=()
+building=""  # the build made meanwhile: its process group
 cleanup() {
-  local pid
-  for pid in "${background[@]}"; do kill -- "-$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+  [ -z "$building" ] || { kill -- "-$building" 2>/dev/null || true; wait "$building" 2>/dev/null || true; }
   rm -rf "${temporary[@]}"
 }
 trap cleanup EXIT
+build_log=$(mktemp)
+temporary+=("$build_log")
+
+# Builds meanwhile, at the lowest priority: the end-to-end tests mostly wait,
+# on X and on the real clock (they pass with both cores kept busy at normal
+# priority). A session of its own, so that the whole build ends with the
+# script.
+build_meanwhile() {  # COMMAND...
+  setsid --wait nice -n 19 "$@" >"$build_log" 2>&1 &
+  building=$!
+}
+wait_for_build() {  # WHAT
+  wait "$building" || { cat "$build_log"; echo "FAIL: $1" >&2; exit 1; }
+  building=""
+}
 
 stage "Includes point only downward: core/, then platform/, then qt/"
 "$here/check-includes.sh"
 
-# The sanitizer build is made meanwhile, at the lowest priority: the
-# end-to-end tests mostly wait, on X and on the real clock (they pass with
-# both cores kept busy at normal priority).
-sanitize_log=$(mktemp)
-temporary+=("$sanitize_log")
-# A session of its own, so that the whole build can be ended with the script.
-setsid --wait bash -c 'cmake -S "$1" -B "$1/build-sanitize" -DTINTWATCH_UI=ON -DTINTWATCH_BENCH=OFF \
-                         -DTINTWATCH_SANITIZE=address,undefined -DCMAKE_BUILD_TYPE=Debug -DTINTWATCH_WERROR=ON >/dev/null &&
-                       exec nice -n 19 cmake --build "$1/build-sanitize" -j"$2"' - "$top" "$jobs" >"$sanitize_log" 2>&1 &
-sanitize_build=$!
-background+=("$sanitize_build")
+# The sanitizer build.
+build_meanwhile bash -c 'cmake -S "$1" -B "$1/build-sanitize" -DTINTWATCH_UI=ON -DTINTWATCH_BENCH=OFF \
+                            -DTINTWATCH_SANITIZE=address,undefined -DCMAKE_BUILD_TYPE=Debug -DTINTWATCH_WERROR=ON >/dev/null &&
+                          exec cmake --build "$1/build-sanitize" -j"$2"' - "$top" "$jobs"
 
 stage "Unit, in-process and end-to-end tests"
 ctest --test-dir "$top/build" --output-on-failure -j1
@@ -40,19 +47,13 @@ stage "The Debian package: contents, desktop entry, metainfo"
 "$here/test-package.sh" "$top/build"
 
 # The endurance run samples the screen as hours fly by: nothing else runs.
-wait "$sanitize_build" || { cat "$sanitize_log"; echo "FAIL: the sanitizer build" >&2; exit 1; }
-background=()
+wait_for_build "the sanitizer build"
 
 stage "A few simulated hours of ticking at a thousand times the speed, across a change to summer time"
 bash "$top/bench/endurance.sh" --short "$top/build/tintwatch"
 
-# The Windows programs (and, on a first run, Qt for Windows) are built
-# meanwhile, in the same way as the sanitizer build above.
-windows_log=$(mktemp)
-temporary+=("$windows_log")
-setsid --wait nice -n 19 bash "$here/test-windows.sh" --build-only >"$windows_log" 2>&1 &
-windows_build=$!
-background+=("$windows_build")
+# The Windows programs (and, on a first run, Qt for Windows).
+build_meanwhile bash "$here/test-windows.sh" --build-only
 
 stage "The whole program under AddressSanitizer and UndefinedBehaviorSanitizer (unit, in-process, end-to-end)"
 LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0" \
@@ -70,9 +71,8 @@ temporary+=("$corpus" "$files")
    -dict="$top/fuzz/settings.dict" "$corpus" "$top/fuzz/corpus" 2>&1 | tail -n 2)
 
 stage "Window-free layer and see-through calls as Windows programs under Wine"
-wait "$windows_build" || { cat "$windows_log"; echo "FAIL: the Windows build" >&2; exit 1; }
-background=()
-grep '^-- Qt for Windows' "$windows_log" || true
+wait_for_build "the Windows build"
+grep '^-- Qt for Windows' "$build_log" || true
 "$here/test-windows.sh"
 
 stage "All test stages passed"
