@@ -56,11 +56,16 @@ read_menu() {  # WHAT ITEM...
   open_menu "$(clock_window)"
   listen_for_focus
   read -r x y width height < <(geometry "$(menu_window)")
-  for ((top = 2; top < height; top += 4)); do xdotool mousemove $((x + width / 2)) $((y + top)); done
-  menu_reads() { grep -q "^menu item|$1|" <<<"$(focused_names)"; }
-  for item in "$@"; do
-    wait_until 10 menu_reads "$item" || fail "$what: no \"$item\" in $(focused_names | tr '\n' ';')"
-  done
+  # The program learns of the listener a moment after it is registered, and
+  # an item passed before that is never heard: the pointer goes down the
+  # menu again until every item has been heard.
+  swept_and_heard() {
+    local heard
+    for ((top = 2; top < height; top += 4)); do xdotool mousemove $((x + width / 2)) $((y + top)); done
+    heard=$(focused_names)
+    for item in "$@"; do grep -q "^menu item|$item|" <<<"$heard" || return 1; done
+  }
+  wait_until 10 swept_and_heard "$@" || fail "$what: not all of $* in $(focused_names | tr '\n' ';')"
   focused_names >"$work/menu-items"
   stop_listening
 }
