@@ -15,7 +15,9 @@ top=$(cd "$here/.." && pwd)
 build=${TINTWATCH_WINDOWS_BUILD:-$top/build-windows-qt}
 dist=$top/dist
 
-qt=$(bash "$here/build-qt-windows.sh" | tail -n 1)
+# (Qt is built once and kept whole: not through the test command's compiler
+# cache.)
+qt=$(env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER bash "$here/build-qt-windows.sh" | tail -n 1)
 cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DTINTWATCH_QT_PREFIX="$qt" \
       -DCMAKE_BUILD_TYPE=Release -DTINTWATCH_TESTS=OFF -DTINTWATCH_BENCH=OFF -DTINTWATCH_WERROR=ON >/dev/null
 jobs=$(nproc); [ "$jobs" -gt 2 ] && jobs=2

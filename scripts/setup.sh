@@ -8,7 +8,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev
           fonts-liberation qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-noto-core)
 if [ "${1:-}" = test ]; then
-  packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
+  packages+=(ccache clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
              tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils lintian file
              groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus x11-session-utils
@@ -56,7 +56,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-[ "${1:-}" != test ] || add_source_lines
+if [ "${1:-}" = test ]; then
+  add_source_lines
+  . "$top/scripts/compiler-cache.sh" "$top"
+fi
 
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTWATCH_WERROR=ON >/dev/null
 cmake --build "$top/build" -j"$(nproc)"

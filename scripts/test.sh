@@ -6,6 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 top=$(cd "$here/.." && pwd)
 start=$(date +%s)
 "$here/setup.sh" test
+. "$here/compiler-cache.sh" "$top"
 jobs=$(nproc)
 stage() { echo "== $1 [at $(( $(date +%s) - start )) s]"; }
 
