@@ -26,6 +26,7 @@
 #include "qt/Language.h"
 #include "platform/ButtonState.h"
 #include "platform/DirectPresent.h"
+#include "platform/DisplayRoute.h"
 #include "platform/LayeredWindows.h"
 #include "platform/Screens.h"
 #include "platform/TaskbarEntry.h"
@@ -335,7 +336,12 @@ void Form1::ComeForward() {
   }
 }
 
-void Form1::MoveTo(double left, double top) { move(ToPixels(left), ToPixels(top)); }
+void Form1::MoveTo(double left, double top) {
+  placeGiven_ = QPoint(ToPixels(left), ToPixels(top));
+  move(placeGiven_);
+}
+
+QPoint Form1::Place() const { return DesktopTellsPlaces() ? pos() : placeGiven_; }
 
 void Form1::Resize(double width, double height) {
   // The platform snaps to whole pixels and allows no window smaller than one.
@@ -343,6 +349,7 @@ void Form1::Resize(double width, double height) {
   // Size and place in one request: a size alone goes out with the platform
   // window's own idea of its place, which at a scale factor can still be the
   // frame-relative 0,0 and would throw the clock into the corner.
+  FixSizeForTheDesktop(this, pixels);
   setGeometry(QRect(geometry().topLeft(), pixels));
   picture_->resize(pixels);
   surface_.Resize(pixels, devicePixelRatioF());

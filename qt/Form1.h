@@ -72,8 +72,8 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   void ShowWelcome() override;
   std::vector<PlaceRect> Screens(bool freeAreaOnly) const override;
   void MoveTo(double left, double top) override;
-  double Left() const override { return x() * QtSurface::kTwipsPerPixel; }
-  double Top() const override { return y() * QtSurface::kTwipsPerPixel; }
+  double Left() const override { return Place().x() * QtSurface::kTwipsPerPixel; }
+  double Top() const override { return Place().y() * QtSurface::kTwipsPerPixel; }
   double Width() const override { return width() * QtSurface::kTwipsPerPixel; }
   double Height() const override { return height() * QtSurface::kTwipsPerPixel; }
   void Resize(double width, double height) override;
@@ -149,6 +149,10 @@ class Form1 : public QWidget, public WindowPort, private QAccessible::Activation
   bool assistiveTechnology_ = false;
   ClockWindow::WordsMinute described_;
   QPoint grabOffset_;
+  // Where the clock was put last, for a desktop that never tells where its
+  // windows are: the place saved is then the one the clock was given.
+  QPoint placeGiven_;
+  QPoint Place() const;
   QTimer moveWatch_;
   QTimer screensChanged_;
 };

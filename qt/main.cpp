@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "platform/DisplayRoute.h"
 #include "platform/SessionBus.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleClock.h"
@@ -65,13 +66,7 @@ int main(int argc, char** argv) {
   tintwatch::CommandLine commandLine(argc, argv);
   if (const auto status = commandLine.ExitStatus()) return *status;
   tintwatch::StartSessionBusCheck();
-  // A borderless window that places itself and stays on top needs X11; on a
-  // Wayland desktop that is XWayland, unless the user chose a platform.
-  if (commandLine.Platform().isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      !qEnvironmentVariableIsEmpty("DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-  }
+  tintwatch::ChooseDisplayRoute(commandLine.Platform());
   tintwatch::DisplayFailureReport noDisplay(commandLine);
   QApplication app(commandLine.QtArgc(), commandLine.QtArgv());
   noDisplay.Started();
@@ -114,6 +109,7 @@ int main(int argc, char** argv) {
   form.Load();
   loaded = true;
   SaveOnTheWayOut xServerGone(saveAtEnd);
+  const tintwatch::DisplayConnectionWatch compositorGone(saveAtEnd);
   if (ended) return 0;  // told to end while the welcome box was open
   single.WhenAsked([&form] { form.ComeForward(); });
   QuitWhenNoWindowIsLeft quitter;
