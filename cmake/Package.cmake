@@ -23,7 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The dialogs are laid out for Arial's and Times New Roman's metrics; the
 # Noto fonts carry the glyphs of the Chinese, Japanese and Arabic texts.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-noto-cjk, fonts-noto-core")
+# Qt's Wayland platform runs the clock in a Wayland session without XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-noto-cjk, fonts-noto-core, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tintwatch.example.org/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)

@@ -32,9 +32,10 @@ for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 li
                qt6-translations-l10n; do
   sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends" | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done
-# The dialogs' fonts, and the glyphs of Chinese, Japanese and Arabic.
+# The dialogs' fonts, the glyphs of Chinese, Japanese and Arabic, and Qt's
+# Wayland platform for a session without XWayland.
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for font in fonts-liberation fonts-noto-cjk fonts-noto-core; do
+for font in fonts-liberation fonts-noto-cjk fonts-noto-core qt6-wayland; do
   sed 's/, /\n/g' <<<"$recommends" | grep -qx "$font" || fail "Recommends lacks $font: $recommends"
 done
 
