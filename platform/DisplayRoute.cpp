@@ -5,6 +5,10 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#ifdef TINTWATCH_HAVE_XCB
+#include "platform/x11/OwnPlace_x11.h"
+#endif
+
 #include <atomic>
 #include <mutex>
 #include <utility>
@@ -22,6 +26,38 @@ namespace {
 bool OnWaylandItself() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace
+
+bool ClockKeepsItsOwnPlace() {
+#ifdef TINTWATCH_HAVE_XCB
+  // Only where XWayland can be: a plain X11 desktop is asked nothing.
+  static const bool own = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                          !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                          x11::WindowManagerName(1000) == "wlroots wm";
+  return own;
+#else
+  return false;
+#endif
+}
+
+Qt::WindowFlags ClockWindowFlags() {
+  // On top from the start, as start-up leaves it: a change of that flag
+  // later would replace the native window made below.
+  const Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+  // An ordinary window's type, not a tool's: a wlroots compositor gives the
+  // keyboard to no tool window it does not manage.
+  if (ClockKeepsItsOwnPlace()) return flags | Qt::Window | Qt::X11BypassWindowManagerHint;
+  return flags | Qt::Tool;
+}
+
+void PrepareClockWindow(QWidget* window) {
+  if (!ClockKeepsItsOwnPlace()) return;
+  window->setAttribute(Qt::WA_TranslucentBackground);
+#ifdef TINTWATCH_HAVE_XCB
+  x11::StayAboveManagedWindows(window);
+#endif
+}
+
+bool DesktopMovesWindows() { return !ClockKeepsItsOwnPlace(); }
 
 void FixSizeForTheDesktop(QWidget* window, const QSize& size) {
   if (OnWaylandItself()) window->setFixedSize(size);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 #include <functional>
 
 class QSize;
@@ -14,6 +16,20 @@ namespace tintwatch {
 // there; a Wayland session without XWayland gets Wayland itself, where the
 // compositor places the clock and decides what stays on top.
 void ChooseDisplayRoute(const QString& platformChosen);
+
+// On XWayland under a wlroots compositor (sway and its kin), whose window
+// manager centres every X window it manages, stacks the one it focuses on
+// top and draws each whole, whatever its shape says, the clock is a window
+// the manager leaves alone: it stands where it is put, stays above the
+// managed windows, moves by hand and shows its see-through white as clear
+// pixels. Decided once, from the window manager the session has; the same
+// however the program was started.
+bool ClockKeepsItsOwnPlace();
+Qt::WindowFlags ClockWindowFlags();
+// Before the clock's native window is made.
+void PrepareClockWindow(QWidget* window);
+// Whether the desktop carries out a move the window asks for.
+bool DesktopMovesWindows();
 
 // Gives the clock its size where the desktop, not the program, arranges the
 // windows: on Wayland itself a window of one fixed size is one that

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <QVariant>
 #include <QWidget>
@@ -68,11 +69,38 @@ void SetToolkitMask(QWidget* window, const QImage& picture) {
 }
 #endif
 
+// Whether the window's see-through white is its own clear pixels.
+bool ClearsItsWhite(const QWidget* window) { return window->testAttribute(Qt::WA_TranslucentBackground); }
+
 }  // namespace
+
+void PaintPicture(QPainter& painter, const QWidget* window, const QImage& picture, const QRect& deviceRect) {
+  const QRect rect = deviceRect & picture.rect();
+  const qreal ratio = picture.devicePixelRatio();
+  const QPointF at(rect.x() / ratio, rect.y() / ratio);
+  if (!ClearsItsWhite(window)) {
+    painter.drawImage(at, picture, rect);
+    return;
+  }
+  QImage pixels = picture.copy(rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  if (CurrentLayer(window) == kSeeThrough) {
+    for (int y = 0; y < pixels.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+      for (int x = 0; x < pixels.width(); ++x) {
+        if ((line[x] & 0xffffff) == 0xffffff) line[x] = 0;
+      }
+    }
+  }
+  // Clear pixels replace what lies beneath in the window, the white it is
+  // filled with first among them.
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(at, pixels);
+}
 
 void MakeTransparent(QWidget* window) {
   SetWhiteBackground(window);
   window->setProperty(kLayerProperty, kSeeThrough);
+  if (ClearsItsWhite(window)) window->update();
 #ifdef Q_OS_WIN
   // First, since setting the opacity sets Qt's own layered attributes.
   KeepLayered(window);
@@ -83,6 +111,7 @@ void MakeTransparent(QWidget* window) {
 void MakeOpaque(QWidget* window) {
   SetWhiteBackground(window);
   window->setProperty(kLayerProperty, kOpaque);
+  if (ClearsItsWhite(window)) window->update();
 #ifdef Q_OS_WIN
   KeepLayered(window);
   win32::MakeOpaque(reinterpret_cast<void*>(NativeHandle(window)));

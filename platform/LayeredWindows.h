@@ -1,6 +1,7 @@
 #pragma once
 
 class QImage;
+class QPainter;
 class QRect;
 class QWidget;
 
@@ -18,6 +19,10 @@ void MakeTransparent(QWidget* window);
 void MakeOpaque(QWidget* window);
 void ApplyColourKey(QWidget* window, const QImage& picture);
 void UpdateColourKey(QWidget* window, const QImage& picture, const QRect& changed);
+// Paints the device pixels `deviceRect` of the picture on the window: as
+// they are or, on a see-through window whose holes are its own clear pixels
+// (one with an alpha channel), with the pure-white pixels left clear.
+void PaintPicture(QPainter& painter, const QWidget* window, const QImage& picture, const QRect& deviceRect);
 // Hiding and showing a window (changing its on-top flag does both) loses
 // native styles on some platforms: this puts back what was applied last.
 void RestoreLayering(QWidget* window);

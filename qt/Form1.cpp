@@ -117,10 +117,14 @@ void Picture1::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
-void Picture1::paintEvent(QPaintEvent*) {
+void Picture1::paintEvent(QPaintEvent* event) {
   // Repaints come from the kept picture, so an uncovered clock is whole at once.
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), surface_.Image());
+  const QImage& picture = surface_.Image();
+  const qreal ratio = picture.devicePixelRatio();
+  const QRect area = event->rect();
+  PaintPicture(painter, &form_, picture,
+               QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio).toAlignedRect());
 }
 
 void Picture1::mousePressEvent(QMouseEvent* event) {
@@ -141,9 +145,7 @@ void Picture1::keyPressEvent(QKeyEvent* event) {
 }
 
 Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, std::filesystem::path settingsFile)
-    // On top from the start, as start-up leaves it: a change of that flag
-    // later would replace the native window made below.
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(nullptr, ClockWindowFlags()),
       test_(test),
       dialogs_(std::move(dialogs)),
       ownTime_(time ? nullptr : std::make_unique<SystemTimeSource>()),
@@ -155,6 +157,7 @@ Form1::Form1(HueTestState& test, DialogFactory dialogs, const TimeSource* time, 
       window_(*this, surface_, timer1_, timer2_, time_, random_, test, std::move(settingsFile)),
       picture_(new Picture1(*this, surface_)) {
   setObjectName(QStringLiteral("Form1"));
+  PrepareClockWindow(this);
   setWindowTitle(QString::fromUtf8(kProgramTitle));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -493,7 +496,7 @@ void Form1::MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifier
 }
 
 void Form1::StartMove() {
-  if (windowHandle() && windowHandle()->startSystemMove()) {
+  if (DesktopMovesWindows() && windowHandle() && windowHandle()->startSystemMove()) {
     // The platform's move runs on its own; it is over when the button is up.
     moving_ = Move::System;
     moveWatch_.start();
@@ -501,9 +504,12 @@ void Form1::StartMove() {
   }
   moving_ = Move::ByHand;
   grabOffset_ = QCursor::pos() - pos();
+  // The pointer may outrun the window: its moves come here wherever it is.
+  picture_->grabMouse();
 }
 
 void Form1::EndMove() {
+  if (moving_ == Move::ByHand) picture_->releaseMouse();
   moveWatch_.stop();
   moving_ = Move::None;
   window_.MoveEnded();
