@@ -12,6 +12,11 @@ namespace {
 
 constexpr const char* kPrefix = "tintwatch_";
 
+QString& Installed() {
+  static QString language;
+  return language;
+}
+
 QString Translate(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
@@ -71,8 +76,25 @@ QString InstallTranslations(const QLocale& locale) {
   if (!toolkit->isEmpty()) QCoreApplication::installTranslator(toolkit);
   // Installed last, so looked at first.
   if (!program->isEmpty()) QCoreApplication::installTranslator(program);
+  Installed() = program->isEmpty() ? QString() : language;
   return language;
 }
+
+QString InstalledLanguage() { return Installed(); }
+
+QString HelpPageFor(const QString& language, const QStringList& folders) {
+  QStringList names;
+  if (!language.isEmpty()) names << QStringLiteral("tintwatch-help_") + language + QStringLiteral(".html");
+  names << QStringLiteral("tintwatch-help.html");
+  for (const QString& name : names) {
+    for (const QString& folder : folders) {
+      const QString page = QDir(folder).filePath(name);
+      if (QFileInfo::exists(page)) return page;
+    }
+  }
+  return {};
+}
+
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMap>
 #include <QProcess>
@@ -257,6 +258,114 @@ TEST(LanguageTest, ColourAndResultWordsAreEnglishWithoutATranslation) {
   EXPECT_EQ(deutsch.hues[3], "Gelbgrün");
   EXPECT_EQ(FillIn(deutsch.pale, {deutsch.hues[7]}), "blasses Azurblau");
   EXPECT_EQ(TranslatedColourWording().hues[3], "lime");
+}
+
+// Every help page, the English one and each language's: whole (it ends), in
+// its language and direction, with the English page's headings, pictures,
+// tables and lists, its tags closed, and every link and picture found.
+TEST(HelpPagesTest, EveryPageIsWholeAndItsLinksLead) {
+  const QDir docs(kSources + "/docs");
+  const QStringList pages = docs.entryList({QStringLiteral("tintwatch-help*.html")}, QDir::Files, QDir::Name);
+  ASSERT_TRUE(pages.contains(QStringLiteral("tintwatch-help.html")));
+  const auto read = [&](const QString& name) {
+    QFile file(docs.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
+    return QString::fromUtf8(file.readAll());
+  };
+  static const QRegularExpression tag(QStringLiteral("<(/?)([a-zA-Z][a-zA-Z0-9]*)([^>]*)>"));
+  static const QRegularExpression attribute(QStringLiteral("\\b(href|src|id)=\"([^\"]*)\""));
+  const QStringList empty = {"meta", "img", "br", "hr", "link", "wbr", "col", "source", "input"};
+  const QStringList outline = {"h1", "h2", "h3", "figure", "img", "table", "tr", "th", "td", "ul", "ol", "li"};
+  const auto outlineOf = [&](const QString& html) {
+    QStringList tags;
+    for (auto match = tag.globalMatch(html); match.hasNext();) {
+      const auto m = match.next();
+      if (m.captured(1).isEmpty() && outline.contains(m.captured(2).toLower())) {
+        QString what = m.captured(2).toLower();
+        if (what == QLatin1String("img")) what += ' ' + attribute.match(m.captured(3)).captured(2);
+        tags << what;
+      }
+    }
+    return tags;
+  };
+  const QStringList english = outlineOf(read(QStringLiteral("tintwatch-help.html")));
+  ASSERT_GE(english.size(), 10);
+  for (const QString& page : pages) {
+    const QString html = read(page);
+    const QString language = page == QLatin1String("tintwatch-help.html") ? QString() : page.mid(15).chopped(5);
+    if (!language.isEmpty()) {
+      EXPECT_TRUE(QFileInfo::exists(kSources + "/translations/tintwatch_" + language + ".ts"))
+          << qPrintable(page) << ": no such language in the program";
+    }
+    // lang="pt-BR" or "pt"; "zh-CN", "zh-Hans" or "zh".
+    const QString lang = language.isEmpty() ? QStringLiteral("en") : language.section('_', 0, 0);
+    EXPECT_TRUE(html.contains(QRegularExpression(QStringLiteral("<html [^>]*lang=\"%1(-[A-Za-z]+)?\"").arg(lang))))
+        << qPrintable(page) << ": not in lang=\"" << qPrintable(lang) << "\"";
+    EXPECT_EQ(html.contains(QRegularExpression(QStringLiteral("<html [^>]*dir=\"rtl\""))), language == "ar")
+        << qPrintable(page) << ": the direction";
+    EXPECT_TRUE(html.trimmed().endsWith(QLatin1String("</html>"))) << qPrintable(page) << ": cut off";
+    EXPECT_EQ(outlineOf(html), english) << qPrintable(page) << ": not the English page's outline";
+    // Tags closed in order; links and pictures found.
+    QStringList open;
+    QStringList ids;
+    for (auto match = attribute.globalMatch(html); match.hasNext();) {
+      const auto m = match.next();
+      if (m.captured(1) == QLatin1String("id")) ids << m.captured(2);
+    }
+    for (auto match = tag.globalMatch(html); match.hasNext();) {
+      const auto m = match.next();
+      const QString name = m.captured(2).toLower();
+      if (empty.contains(name) || m.captured(3).endsWith('/')) continue;
+      if (m.captured(1).isEmpty()) {
+        open << name;
+      } else if (open.isEmpty() || open.takeLast() != name) {
+        ADD_FAILURE() << qPrintable(page) << ": </" << qPrintable(name) << "> closes nothing open";
+        break;
+      }
+      for (auto links = attribute.globalMatch(m.captured(3)); links.hasNext();) {
+        const auto link = links.next();
+        const QString target = link.captured(2);
+        if (link.captured(1) == QLatin1String("id") || target.contains(QLatin1String("://")) ||
+            target.startsWith(QLatin1String("mailto:"))) {
+          continue;
+        }
+        if (target.startsWith('#')) {
+          EXPECT_TRUE(ids.contains(target.mid(1))) << qPrintable(page) << ": no " << qPrintable(target);
+        } else {
+          EXPECT_TRUE(QFileInfo::exists(docs.filePath(target.section('#', 0, 0))))
+              << qPrintable(page) << ": no " << qPrintable(target);
+        }
+      }
+    }
+    EXPECT_EQ(open, QStringList{}) << qPrintable(page) << ": left open";
+  }
+}
+
+// Online Help's page: the program's language's where it is there, else the
+// English one, in the first folder that has it.
+TEST(LanguageTest, TheHelpPageInTheProgramsLanguageElseEnglish) {
+  QTemporaryDir dir;
+  const QString beside = dir.filePath(QStringLiteral("beside"));
+  const QString shared = dir.filePath(QStringLiteral("shared"));
+  QDir().mkpath(beside);
+  QDir().mkpath(shared);
+  const auto make = [](const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  };
+  const QStringList folders = {beside, shared};
+  EXPECT_EQ(HelpPageFor(QStringLiteral("de"), folders), QString());
+  make(shared + "/tintwatch-help.html");
+  make(shared + "/tintwatch-help_de.html");
+  make(shared + "/tintwatch-help_pt_BR.html");
+  EXPECT_EQ(HelpPageFor(QString(), folders), shared + "/tintwatch-help.html");
+  EXPECT_EQ(HelpPageFor(QStringLiteral("de"), folders), shared + "/tintwatch-help_de.html");
+  EXPECT_EQ(HelpPageFor(QStringLiteral("pt_BR"), folders), shared + "/tintwatch-help_pt_BR.html");
+  EXPECT_EQ(HelpPageFor(QStringLiteral("fr"), folders), shared + "/tintwatch-help.html");
+  make(beside + "/tintwatch-help.html");
+  EXPECT_EQ(HelpPageFor(QStringLiteral("de"), folders), shared + "/tintwatch-help_de.html")
+      << "the language's page before an English one found first";
+  EXPECT_EQ(HelpPageFor(QStringLiteral("fr"), folders), beside + "/tintwatch-help.html");
 }
 
 }  // namespace
