@@ -95,7 +95,6 @@ QString HelpPageFor(const QString& language, const QStringList& folders) {
   return {};
 }
 
-
 namespace {
 
 // Read by the toolkit when a translation is installed: "RTL" lays every
@@ -141,11 +140,25 @@ ColourWording TranslatedColourWording() {
 }
 
 ResultWording TranslatedResultWording() {
+  // Translated when the run ends, with the number: each language has its
+  // plural forms and writes each sentence whole. English keeps "1 changes".
   ResultWording words;
-  //: The hue test's result. %1: how many changes were missed; %2: the hues (in degrees) where they were.
-  words.missed = Utf8(QCoreApplication::translate("HueTest", "These are the %1 changes of colour you missed, when it changed to %2"));
-  //: Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.
-  words.twice = Utf8(QCoreApplication::translate("HueTest", " but you hit the key at least twice on %1"));
+  words.missed = [](int missed) {
+    //: The hue test's result: %n changes were missed; %1 lists their hues in degrees, each number with a
+    //: space before and after it.
+    return Utf8(QCoreApplication::translate(
+        "HueTest", "These are the %n changes of colour you missed, when it changed to %1", nullptr, missed));
+  };
+  words.missedAndTwice = [](int missed) {
+    //: The hue test's result when a key was also pressed twice or more after some changes: %n changes were
+    //: missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space
+    //: before and after it.
+    return Utf8(QCoreApplication::translate(
+        "HueTest",
+        "These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on "
+        "%2",
+        nullptr, missed));
+  };
   words.allSeen = Utf8(QCoreApplication::translate(
       "HueTest",
       "You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that "

@@ -152,18 +152,32 @@ All the best,  Alder</source>
         <translation>انقر موافق للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>هذه هي تغيّرات اللون التي فاتتك وعددها %1، عندما تغيّر إلى %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> لكنك ضغطت المفتاح مرتين على الأقل عند %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>رأيت كل التغيّرات، هل تعيد الاختبار؟  أو يمكنك تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>لم يفتك أي تغيّر في اللون (%1)</numerusform>
+            <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ %n تغيّراً في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ %n تغيّر في اللون، عند الانتقال إلى %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>لم يفتك أي تغيّر في اللون (%1) وضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1 وضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1 وضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1 وضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ %n تغيّراً في اللون، عند الانتقال إلى %1 وضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ %n تغيّر في اللون، عند الانتقال إلى %1 وضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +347,6 @@ All the best,  Alder</source>
         <translation>اسحب الساعة بزر الفأرة الأيسر (على جزء ملوّن) لتحريكها</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>هذا البرنامج مُهدى إلى</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>ابنتي الحبيبة الموهوبة</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>التي تفهم الألوان أفضل مني بكثير!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>الإصدار %1</translation>
     </message>
@@ -363,6 +362,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>هذا البرنامج مُهدى إلى
+ابنتي الحبيبة الموهوبة
+%1
+التي تفهم الألوان أفضل مني بكثير!</translation>
     </message>
 </context>
 <context>

@@ -152,18 +152,24 @@ Alles Gute,  Alder</translation>
         <translation>Klicken Sie auf OK, um fortzufahren. Danach wechselt die Farbe in 1–2 Sekunden</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Sie haben %1 Farbwechsel verpasst, und zwar beim Wechsel zu %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> – bei %1 haben Sie die Taste aber mindestens zweimal gedrückt</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Sie haben alle Wechsel gesehen – noch einmal testen?  Oder ändern Sie Helligkeit oder Sättigung und sehen Sie, ob sich etwas ändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +339,6 @@ Alles Gute,  Alder</translation>
         <translation>Mit der linken Maustaste (auf einem farbigen Stück) ziehen Sie die Uhr umher</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Dieses Programm ist</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>meiner lieben, begabten Tochter</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>gewidmet, die Farben viel besser versteht als ich!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -363,6 +354,17 @@ Alles Gute,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>Dieses Programm ist
+meiner lieben, begabten Tochter
+%1
+gewidmet, die Farben viel besser versteht als ich!</translation>
     </message>
 </context>
 <context>

@@ -152,18 +152,24 @@ Un saludo,  Alder</translation>
         <translation>Pulse Aceptar para continuar; después el color cambiará en 1-2 segundos</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Estos son los %1 cambios de color que no vio, cuando cambió a %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> pero pulsó una tecla al menos dos veces en %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Vio todos los cambios. ¿Otra vez?  También puede cambiar el brillo o la saturación y ver si algo cambia.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>No ha visto %n cambio de color, al cambiar a %1</numerusform>
+            <numerusform>No ha visto %n cambios de color, al cambiar a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>No ha visto %n cambio de color, al cambiar a %1 – pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+            <numerusform>No ha visto %n cambios de color, al cambiar a %1 – pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +339,6 @@ Un saludo,  Alder</translation>
         <translation>Arrastre el reloj con el botón izquierdo del ratón (sobre una parte de color)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Este programa está dedicado a</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>mi querida y talentosa hija</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>¡que entiende el color mucho mejor que yo!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
@@ -363,6 +354,17 @@ Un saludo,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>Este programa está dedicado a
+mi querida y talentosa hija
+%1
+¡que entiende el color mucho mejor que yo!</translation>
     </message>
 </context>
 <context>

@@ -152,18 +152,24 @@ Bien à vous,  Alder</translation>
         <translation>Cliquez sur OK pour continuer&#xa0;: la couleur changera ensuite dans 1 à 2&#xa0;s</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Vous avez manqué ces %1 changements de couleur, quand elle est passée à %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> mais vous avez appuyé au moins deux fois sur une touche à %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Vous avez vu tous les changements. Recommencer&#xa0;?  Vous pouvez aussi changer la luminosité ou la saturation et voir si cela change quelque chose.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +339,6 @@ Bien à vous,  Alder</translation>
         <translation>Faites glisser l’horloge avec le bouton gauche de la souris (sur une partie colorée)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Ce programme est dédié à</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>ma fille chérie et talentueuse</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>qui comprend la couleur bien mieux que moi&#xa0;!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -363,6 +354,17 @@ Bien à vous,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>Ce programme est dédié à
+ma fille chérie et talentueuse
+%1
+qui comprend la couleur bien mieux que moi !</translation>
     </message>
 </context>
 <context>

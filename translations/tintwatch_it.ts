@@ -152,18 +152,24 @@ Tanti saluti,  Alder</translation>
         <translation>Premi OK per continuare: poi il colore cambierà entro 1-2 secondi</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Questi sono i %1 cambi di colore che hai perso, quando è passato a %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> ma hai premuto un tasto almeno due volte a %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Hai visto tutti i cambi: vuoi rifare il test?  Oppure puoi cambiare la luminosità o la saturazione e vedere se cambia qualcosa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1 – ma hai premuto un tasto almeno due volte a %2</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1 – ma hai premuto un tasto almeno due volte a %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +339,6 @@ Tanti saluti,  Alder</translation>
         <translation>Trascina l&apos;orologio con il tasto sinistro del mouse (su una parte colorata)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Questo programma è dedicato a</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>mia figlia, cara e piena di talento,</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>che capisce il colore molto meglio di me!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
@@ -363,6 +354,17 @@ Tanti saluti,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>Questo programma è dedicato
+alla mia adorata e talentuosa figlia
+%1
+che capisce il colore molto meglio di me!</translation>
     </message>
 </context>
 <context>

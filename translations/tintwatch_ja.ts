@@ -152,18 +152,22 @@ All the best,  Alder</source>
         <translation>続けるには OK をクリックしてください。1～2 秒後に色が変わります</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>見逃した色の変化は %1 回です。変化した先は %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> ただし、%1 ではキーを 2 回以上押しました</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>すべての変化を見分けました。もう一度テストしますか？明るさや彩度を変えて、結果が変わるか試すこともできます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>見逃した色の変化は %n 回です。変化後の色相は%1です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>見逃した色の変化は %n 回です。変化後の色相は%1です。ただし、色相%2ではキーを 2 回以上押しています。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +337,6 @@ All the best,  Alder</source>
         <translation>時計は (色の部分を) 左ボタンでドラッグして動かせます</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>このプログラムを</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>才能豊かな愛する娘</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>に捧げます。色は私よりずっと詳しい子です！</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>バージョン %1</translation>
     </message>
@@ -363,6 +352,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>このプログラムを捧げます
+才能豊かな愛娘
+%1
+私よりずっと色のことがわかる子へ！</translation>
     </message>
 </context>
 <context>

@@ -152,18 +152,24 @@ Um abraço,  Alder</translation>
         <translation>Clique em OK para continuar; depois a cor vai mudar em 1 a 2 segundos</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Estas são as %1 mudanças de cor que você perdeu, quando ela mudou para %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> mas você apertou a tecla pelo menos duas vezes em %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Você viu todas as mudanças. Testar de novo?  Ou você pode mudar o brilho ou a saturação e ver se algo muda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1 – mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1 – mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +339,6 @@ Um abraço,  Alder</translation>
         <translation>Arraste o relógio com o botão esquerdo do mouse (numa parte colorida)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Este programa é dedicado à</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>minha querida e talentosa filha</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>que entende de cor muito melhor do que eu!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versão %1</translation>
     </message>
@@ -363,6 +354,17 @@ Um abraço,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>Este programa é dedicado à
+minha querida e talentosa filha
+%1
+que entende de cores muito melhor do que eu!</translation>
     </message>
 </context>
 <context>

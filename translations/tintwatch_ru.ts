@@ -152,18 +152,26 @@ All the best,  Alder</source>
         <translation>Нажмите «ОК», чтобы продолжить; затем цвет сменится через 1–2 секунды</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Пропущено смен цвета: %1 — при переходе к %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> но на %1 вы нажали клавишу два раза или больше</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Вы заметили все смены. Пройти тест ещё раз?  Или измените яркость либо насыщенность и посмотрите, изменится ли что-нибудь.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Вы не заметили %n смену цвета — при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смены цвета — при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смен цвета — при переходе к %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>Вы не заметили %n смену цвета — при переходе к %1 (а на %2 вы нажали клавишу два раза или больше)</numerusform>
+            <numerusform>Вы не заметили %n смены цвета — при переходе к %1 (а на %2 вы нажали клавишу два раза или больше)</numerusform>
+            <numerusform>Вы не заметили %n смен цвета — при переходе к %1 (а на %2 вы нажали клавишу два раза или больше)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +341,6 @@ All the best,  Alder</source>
         <translation>Перетаскивайте часы левой кнопкой мыши (за цветную часть)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Эта программа посвящается</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>моей любимой талантливой дочери</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>которая понимает цвет гораздо лучше меня!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Версия %1</translation>
     </message>
@@ -363,6 +356,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>Эта программа посвящается
+моей любимой талантливой дочери
+%1,
+которая понимает цвет гораздо лучше меня!</translation>
     </message>
 </context>
 <context>

@@ -152,18 +152,22 @@ All the best,  Alder</source>
         <translation>单击“确定”继续，颜色将在 1-2 秒后变化</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>您错过了 %1 次颜色变化，分别是变为 %2 时</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> 但在 %1 时您至少按了两次键</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>您看出了所有变化——再测一次？您也可以更改亮度或饱和度，看看结果是否不同。</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>您有 %n 次颜色变化未察觉到，分别在色相%1处</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <translation>
+            <numerusform>您有 %n 次颜色变化未察觉到，分别在色相%1处；但在色相%2处您至少按了两次键</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,21 +337,6 @@ All the best,  Alder</source>
         <translation>用鼠标左键（按住彩色部分）拖动时钟</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>谨以此程序献给</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>我可爱而多才的女儿</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>她比我更懂颜色！</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
@@ -363,6 +352,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <translation>谨以此程序献给
+我可爱而多才的女儿
+%1
+她远比我更懂颜色！</translation>
     </message>
 </context>
 <context>

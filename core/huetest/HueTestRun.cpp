@@ -19,6 +19,13 @@ void AppendListed(std::string& list, int hue) {
 
 }  // namespace
 
+std::string ResultSentence(const ResultWording& words, int missed, const std::string& missedHues,
+                           const std::string& doubleHues) {
+  if (missed <= 0) return words.allSeen;
+  if (doubleHues.empty()) return FillIn(words.missed(missed), {missedHues});
+  return FillIn(words.missedAndTwice(missed), {missedHues, doubleHues});
+}
+
 void HueTestRun::StartHueTest() {
   timer1_.SetEnabled(false);
   timer2_.SetInterval(1250);
@@ -103,10 +110,9 @@ void HueTestRun::FinishHueTest() {
     for (int k = 1; k <= StepIndex - 1; ++k) {
       if (KeyCounts[k] > 1) AppendListed(doubles, k * state_.HueStep);
     }
-    state_.ResultText = FillIn(Wording.missed, {std::to_string(missed), missedList});
-    if (!doubles.empty()) state_.ResultText += FillIn(Wording.twice, {doubles});
+    state_.ResultText = ResultSentence(Wording, missed, missedList, doubles);
   } else {
-    state_.ResultText = Wording.allSeen;
+    state_.ResultText = ResultSentence(Wording, 0, {}, {});
   }
   port_.ShowResultDialog();
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/face/ClockFace.h"
@@ -29,14 +30,27 @@ inline constexpr const char* kAllSeenText =
     "changes things.";
 
 // The result's words: whole sentences with numbered places, so that a
-// language can order them its own way; the defaults are the English ones.
+// language can order them its own way and word the number as its plural
+// forms want; the defaults are the English ones.
 struct ResultWording {
-  // %1 the number missed, %2 the hues where they were missed.
-  std::string missed = "These are the %1 changes of colour you missed, when it changed to %2";
-  // Added when some changes got a key more than once; %1 their hues.
-  std::string twice = " but you hit the key at least twice on %1";
+  // The sentence for this many changes missed, the number in it; %1 the
+  // hues where they were missed.
+  std::function<std::string(int missed)> missed = [](int count) {
+    return "These are the " + std::to_string(count) + " changes of colour you missed, when it changed to %1";
+  };
+  // The same with the hues where a key was pressed more than once: %1 the
+  // missed hues, %2 those.
+  std::function<std::string(int missed)> missedAndTwice = [](int count) {
+    return "These are the " + std::to_string(count) +
+           " changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2";
+  };
   std::string allSeen = kAllSeenText;
 };
+
+// The result: the hues are lists as the run makes them (" 30  90 "), the
+// doubles empty when no change got a key twice; nothing missed is allSeen.
+std::string ResultSentence(const ResultWording& words, int missed, const std::string& missedHues,
+                           const std::string& doubleHues);
 
 // One run of the hue check test: the face becomes one circle whose hue steps
 // round the wheel at random intervals while key presses are counted; at the

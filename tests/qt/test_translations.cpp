@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <iterator>
+#include <string>
 
 #include "qt/Language.h"
 
@@ -23,6 +25,8 @@ const QString kBuilt = QStringLiteral(TINTWATCH_TRANSLATIONS);
 // One text of a translation file.
 struct Message {
   QString context, source, comment, translation, type;
+  bool numerus = false;
+  QStringList forms;  // a numerus text's plural forms, in the language's order
 };
 
 QList<Message> ReadMessages(const QByteArray& xml) {
@@ -35,12 +39,27 @@ QList<Message> ReadMessages(const QByteArray& xml) {
     if (!reader.isStartElement()) continue;
     const auto name = reader.name();
     if (name == QLatin1String("name")) context = reader.readElementText();
-    if (name == QLatin1String("message")) message = {context, {}, {}, {}, {}};
+    if (name == QLatin1String("message")) {
+      message = Message{};
+      message.context = context;
+      message.numerus = reader.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+    }
     if (name == QLatin1String("source")) message.source = reader.readElementText();
     if (name == QLatin1String("comment")) message.comment = reader.readElementText();
     if (name == QLatin1String("translation")) {
       message.type = reader.attributes().value(QLatin1String("type")).toString();
-      message.translation = reader.readElementText();
+      if (message.numerus) {
+        while (reader.readNextStartElement()) {
+          if (reader.name() == QLatin1String("numerusform")) {
+            message.forms << reader.readElementText();
+          } else {
+            reader.skipCurrentElement();
+          }
+        }
+        message.translation = message.forms.value(0);
+      } else {
+        message.translation = reader.readElementText();
+      }
       messages.append(message);
     }
   }
@@ -101,7 +120,8 @@ int Breaks(const QString& text) {
 
 // What is wrong with one language's texts against the program's: one line
 // per fault, none when the file is complete and keeps every place, access
-// key, break and the spaces at the ends.
+// key, break and the spaces at the ends, and a text with a number has every
+// plural form the language has, each with the number.
 QStringList Faults(const QList<Message>& program, const QList<Message>& translated) {
   QStringList faults;
   QMap<QString, Message> byKey;
@@ -113,21 +133,46 @@ QStringList Faults(const QList<Message>& program, const QList<Message>& translat
       continue;
     }
     const Message& message = byKey.take(Key(wanted));
-    const QString& text = message.translation;
-    if (!message.type.isEmpty() || text.isEmpty()) {
+    const QStringList texts = message.numerus ? message.forms : QStringList{message.translation};
+    if (!message.type.isEmpty() || texts.isEmpty() || texts.contains(QString())) {
       faults << (message.type.isEmpty() ? QStringLiteral("empty") : message.type) + ": " + what;
       continue;
     }
     if (wanted.source == QLatin1String("QT_LAYOUT_DIRECTION")) {
-      if (text != QLatin1String("LTR") && text != QLatin1String("RTL")) faults << "direction neither LTR nor RTL";
+      if (message.translation != QLatin1String("LTR") && message.translation != QLatin1String("RTL")) {
+        faults << "direction neither LTR nor RTL";
+      }
       continue;
     }
-    if (Places(text) != Places(wanted.source)) faults << "places " + Places(text).join(',') + ": " + what;
-    if (AccessKeys(text) != AccessKeys(wanted.source)) faults << "access keys: " + what;
-    if (Breaks(text) != Breaks(wanted.source)) faults << "line breaks (runs of spaces): " + what;
-    if (text.count(QLatin1Char('\n')) != wanted.source.count(QLatin1Char('\n'))) faults << "lines: " + what;
-    if (LeadingSpaces(text) != LeadingSpaces(wanted.source) || TrailingSpaces(text) != TrailingSpaces(wanted.source)) {
-      faults << "spaces at the ends: " + what;
+    if (message.numerus != wanted.numerus || (wanted.numerus && texts.size() != wanted.forms.size())) {
+      faults << QStringLiteral("plural forms %1 of %2: ").arg(message.numerus ? texts.size() : 0).arg(wanted.forms.size()) +
+                    what;
+      continue;
+    }
+    for (int form = 0; form < texts.size(); ++form) {
+      const QString& text = texts[form];
+      if (Places(text) != Places(wanted.source)) faults << "places " + Places(text).join(',') + ": " + what;
+      if (AccessKeys(text) != AccessKeys(wanted.source)) faults << "access keys: " + what;
+      if (Breaks(text) != Breaks(wanted.source)) faults << "line breaks (runs of spaces): " + what;
+      if (text.count(QLatin1Char('\n')) != wanted.source.count(QLatin1Char('\n'))) faults << "lines: " + what;
+      if (LeadingSpaces(text) != LeadingSpaces(wanted.source) ||
+          TrailingSpaces(text) != TrailingSpaces(wanted.source)) {
+        faults << "spaces at the ends: " + what;
+      }
+      // Every form says the number, except those that stand for one number
+      // alone and may say it in words: Arabic's for 0, 1 and 2.
+      if (wanted.numerus && !text.contains(QLatin1String("%n")) && !(wanted.forms.size() == 6 && form < 3)) {
+        faults << QStringLiteral("no %n in plural form %1: ").arg(form) + what;
+      }
+      // A line that is only a place (a name on a line of its own) keeps it.
+      static const QRegularExpression placeAlone(QStringLiteral("^%[1-9]$"));
+      const QStringList wantedLines = wanted.source.split(QLatin1Char('\n'));
+      const QStringList lines = text.split(QLatin1Char('\n'));
+      for (int line = 0; line < wantedLines.size(); ++line) {
+        if (placeAlone.match(wantedLines[line]).hasMatch() && !lines.value(line).contains(wantedLines[line])) {
+          faults << wantedLines[line] + QStringLiteral(" not on line %1: ").arg(line + 1) + what;
+        }
+      }
     }
   }
   for (const Message& left : byKey) {
@@ -144,30 +189,34 @@ QStringList TranslationFiles() {
   return QDir(kSources + "/translations").entryList({QStringLiteral("tintwatch_*.ts")}, QDir::Files, QDir::Name);
 }
 
-// The program's texts as they stand in its sources now, as lupdate finds them.
-QList<Message> ProgramTexts() {
+QString LanguageOf(const QString& file) { return file.mid(10).chopped(3); }  // tintwatch_pt_BR.ts: pt_BR
+
+// The program's texts as they stand in its sources now, as lupdate finds
+// them, with as many plural forms as Qt knows `language` to have.
+QList<Message> ProgramTexts(const QString& language) {
   QTemporaryDir dir;
   const QString ts = dir.filePath(QStringLiteral("tintwatch_xx.ts"));
   QProcess lupdate;
   lupdate.setProcessChannelMode(QProcess::MergedChannels);
   lupdate.start(QStringLiteral(TINTWATCH_LUPDATE),
-                {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
-                 kSources, kSources + "/qt", QStringLiteral("-ts"), ts});
+                {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                 QStringLiteral("-target-language"), language, QStringLiteral("-I"), kSources, kSources + "/qt",
+                 QStringLiteral("-ts"), ts});
   EXPECT_TRUE(lupdate.waitForFinished(60000));
   EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
   return ReadFile(ts);
 }
 
 // Every language's file has every text of the program, finished, with its
-// places, access keys, line breaks and end spaces; the nine languages are
-// there; only Arabic is written right to left.
+// places, access keys, line breaks, end spaces and plural forms; the nine
+// languages are there; only Arabic is written right to left.
 TEST(TranslationFilesTest, EveryLanguageIsCompleteAndKeepsWhatTheProgramNeeds) {
-  const QList<Message> program = ProgramTexts();
-  ASSERT_GE(program.size(), 80);
   EXPECT_EQ(TranslationFiles(), (QStringList{"tintwatch_ar.ts", "tintwatch_de.ts", "tintwatch_es.ts", "tintwatch_fr.ts",
                                              "tintwatch_it.ts", "tintwatch_ja.ts", "tintwatch_pt_BR.ts",
                                              "tintwatch_ru.ts", "tintwatch_zh_CN.ts"}));
   for (const QString& file : TranslationFiles()) {
+    const QList<Message> program = ProgramTexts(LanguageOf(file));
+    ASSERT_GE(program.size(), 80);
     const QList<Message> translated = ReadFile(kSources + "/translations/" + file);
     const QStringList faults = Faults(program, translated);
     EXPECT_TRUE(faults.isEmpty()) << qPrintable(file) << ":\n" << qPrintable(faults.join('\n'));
@@ -189,14 +238,20 @@ TEST(TranslationFilesTest, FaultsAreFound) {
       "<message><source>&amp;Open</source><translation type='unfinished'/></message>"
       "<message><source>+ Bigger </source><translation type='unfinished'/></message>"
       "<message><source>One.   Two.</source><translation type='unfinished'/></message>"
-      "<message><source>Max &amp; Min</source><translation type='unfinished'/></message>");
+      "<message><source>Max &amp; Min</source><translation type='unfinished'/></message>"
+      "<message><source>To\n%1\nwho</source><translation type='unfinished'/></message>"
+      "<message numerus='yes'><source>%n missed at %1</source><translation type='unfinished'>"
+      "<numerusform/><numerusform/><numerusform/></translation></message>");
   const auto faultsOf = [&](const QString& messages) { return Faults(program, file(messages)).join('\n'); };
   const QString good =
       "<message><source>hour %1, minute %2</source><translation>Minute %2, Stunde %1</translation></message>"
       "<message><source>&amp;Open</source><translation>Ö&amp;ffnen</translation></message>"
       "<message><source>+ Bigger </source><translation>+ Größer </translation></message>"
       "<message><source>One.   Two.</source><translation>Eins.      Zwei.</translation></message>"
-      "<message><source>Max &amp; Min</source><translation>Max &amp; Min</translation></message>";
+      "<message><source>Max &amp; Min</source><translation>Max &amp; Min</translation></message>"
+      "<message><source>To\n%1\nwho</source><translation>An\n%1\nder</translation></message>"
+      "<message numerus='yes'><source>%n missed at %1</source><translation><numerusform>%n смену у %1</numerusform>"
+      "<numerusform>%n смены у %1</numerusform><numerusform>%n смен у %1</numerusform></translation></message>";
   EXPECT_EQ(faultsOf(good), "");
   const auto with = [&](const char* from, const char* to) { return faultsOf(QString(good).replace(from, to)); };
   EXPECT_TRUE(with("Minute %2, Stunde %1", "Minute %2, Stunde").startsWith("places")) << "a place lost";
@@ -211,6 +266,17 @@ TEST(TranslationFilesTest, FaultsAreFound) {
   EXPECT_TRUE(with("<source>Max &amp; Min</source><translation>",
                    "<source>Max &amp; Min</source><translation type='vanished'>")
                   .contains("vanished"));
+  EXPECT_TRUE(with("<numerusform>%n смен у %1</numerusform>", "").startsWith("plural forms 2 of 3"))
+      << "a plural form missing";
+  EXPECT_TRUE(with("<numerusform>%n смен у %1</numerusform>", "<numerusform></numerusform>").startsWith("empty"));
+  EXPECT_TRUE(with("<message numerus='yes'><source>%n missed at %1</source><translation><numerusform>%n смену у %1"
+                   "</numerusform><numerusform>%n смены у %1</numerusform><numerusform>%n смен у %1</numerusform>",
+                   "<message><source>%n missed at %1</source><translation>%n смен у %1")
+                  .startsWith("plural forms 0 of 3"))
+      << "a number without plural forms";
+  EXPECT_TRUE(with("%n смены у %1", "две смены у %1").startsWith("no %n in plural form 1")) << "the number lost";
+  EXPECT_TRUE(with("%n смен у %1", "%n смен").startsWith("places")) << "a place lost in one form";
+  EXPECT_TRUE(with("An\n%1\nder", "An %1\n\nder").startsWith("%1 not on line 2")) << "a name moved";
 }
 
 // The language comes from the user's list of languages: the first one with
@@ -246,9 +312,14 @@ TEST(LanguageTest, ColourAndResultWordsAreEnglishWithoutATranslation) {
     EXPECT_EQ(mine, theirs);
   }
   const ResultWording result = TranslatedResultWording();
-  EXPECT_EQ(result.missed, ResultWording{}.missed);
-  EXPECT_EQ(result.twice, ResultWording{}.twice);
-  EXPECT_EQ(result.allSeen, kAllSeenText);
+  for (const ResultWording& words : {result, ResultWording{}}) {
+    EXPECT_EQ(ResultSentence(words, 1, " 90 ", ""),
+              "These are the 1 changes of colour you missed, when it changed to  90 ");
+    EXPECT_EQ(ResultSentence(words, 2, " 30  90 ", " 120 "),
+              "These are the 2 changes of colour you missed, when it changed to  30  90  but you hit the key at least "
+              "twice on  120 ");
+    EXPECT_EQ(ResultSentence(words, 0, "", ""), kAllSeenText);
+  }
 
   QTranslator german;
   ASSERT_TRUE(german.load(QStringLiteral("tintwatch_de"), kBuilt));
@@ -258,6 +329,53 @@ TEST(LanguageTest, ColourAndResultWordsAreEnglishWithoutATranslation) {
   EXPECT_EQ(deutsch.hues[3], "Gelbgrün");
   EXPECT_EQ(FillIn(deutsch.pale, {deutsch.hues[7]}), "blasses Azurblau");
   EXPECT_EQ(TranslatedColourWording().hues[3], "lime");
+}
+
+// The hue test's result in every language: one whole sentence for each
+// number missed, with and without the double hits, the number in the plural
+// form it takes there; none missed is the language's own "all seen".
+TEST(TranslationFilesTest, ResultSentencesInEveryLanguage) {
+  const struct {
+    const char* language;
+    const char* counted[4];  // how the sentence says 1, 2, 5 and 11 changes
+  } cases[] = {
+      {"de", {"1 Farbwechsel", "2 Farbwechsel", "5 Farbwechsel", "11 Farbwechsel"}},
+      {"fr", {"1 changement ", "2 changements", "5 changements", "11 changements"}},
+      {"es", {"1 cambio ", "2 cambios", "5 cambios", "11 cambios"}},
+      {"it", {"sfuggito 1 cambio ", "sfuggiti 2 cambi", "sfuggiti 5 cambi", "sfuggiti 11 cambi"}},
+      {"pt_BR", {"1 mudança ", "2 mudanças", "5 mudanças", "11 mudanças"}},
+      {"ru", {"1 смену", "2 смены", "5 смен", "11 смен"}},
+      {"ar", {"تغيّراً واحداً", "تغيّرين", "5 تغيّرات", "11 تغيّراً"}},
+      {"ja", {"1 回", "2 回", "5 回", "11 回"}},
+      {"zh_CN", {"1 次", "2 次", "5 次", "11 次"}},
+  };
+  const int numbers[4] = {1, 2, 5, 11};
+  const std::string missed = " 30  60 ";
+  const std::string twice = " 90 ";
+  ASSERT_EQ(std::size(cases), static_cast<std::size_t>(TranslationFiles().size()));
+  for (const auto& c : cases) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral("tintwatch_") + c.language, kBuilt)) << c.language;
+    QCoreApplication::installTranslator(&translator);
+    // The sentences are translated as the result is written, with the number.
+    const ResultWording words = TranslatedResultWording();
+    const std::string allSeen = ResultSentence(words, 0, "", "");
+    EXPECT_NE(allSeen, kAllSeenText) << c.language;
+    EXPECT_EQ(ResultSentence(words, 0, missed, twice), allSeen) << c.language;
+    for (int i = 0; i < 4; ++i) {
+      const std::string alone = ResultSentence(words, numbers[i], missed, "");
+      const std::string both = ResultSentence(words, numbers[i], missed, twice);
+      for (const std::string& sentence : {alone, both}) {
+        EXPECT_NE(sentence.find(c.counted[i]), std::string::npos) << c.language << " " << numbers[i] << ": " << sentence;
+        EXPECT_NE(sentence.find(missed), std::string::npos) << c.language << ": " << sentence;
+        EXPECT_EQ(sentence.find('%'), std::string::npos) << c.language << ": " << sentence;
+        EXPECT_EQ(sentence.find("These are"), std::string::npos) << c.language << ": " << sentence;
+      }
+      EXPECT_EQ(alone.find(twice), std::string::npos) << c.language << ": " << alone;
+      EXPECT_NE(both.find(twice), std::string::npos) << c.language << ": " << both;
+    }
+    QCoreApplication::removeTranslator(&translator);
+  }
 }
 
 // Every help page, the English one and each language's: whole (it ends), in
