@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>lime</source>
-        <translation>ليموني</translation>
+        <translation>أخضر ليموني</translation>
     </message>
     <message>
         <source>green</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>jade</source>
-        <translation>يشمي</translation>
+        <translation>زمردي</translation>
     </message>
     <message>
         <source>cyan</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>يعرض الساعة على شاشة X هذه (الافتراضي: $DISPLAY).</translation>
+        <translation>يعرض الساعة على شاشة X هذه (الافتراضي: ‎$DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>يستخدم ملحق منصة Qt هذا، كما يفعل $QT_QPA_PLATFORM.</translation>
+        <translation>يستخدم ملحق منصة Qt هذا، كما يفعل ‎$QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>وسيط غير متوقع &apos;%1&apos;.</translation>
+        <translation>وسيط غير متوقع «‎%1‎».</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>Tint Watch مع اختبار تدرّج الألوان</translation>
+        <translation>ساعة Tint Watch مع اختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -149,11 +149,11 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>انقر موافق للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
+        <translation>انقر «موافق» للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>رأيت كل التغيّرات، هل تعيد الاختبار؟  أو يمكنك تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
+        <translation>لقد رأيت كل التغيّرات. هل تريد إعادة الاختبار؟  أو يمكنك تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
@@ -189,7 +189,7 @@ All the best,  Alder</source>
     <message>
         <source>Stay on Top</source>
         <extracomment>Menu command: keep the clock above other windows.</extracomment>
-        <translation>دائماً في الأعلى</translation>
+        <translation>دائماً في المقدمة</translation>
     </message>
     <message>
         <source>White background</source>
@@ -221,7 +221,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>A Hue Check Test</source>
-        <translation>اختبار تدرّج الألوان</translation>
+        <translation>اختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>Help</source>
@@ -236,7 +236,7 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>التعليمات على الإنترنت</translation>
+        <translation>دليل الاستخدام</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -261,11 +261,11 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>يبيّن لك هذا الاختبار إن كنت تميّز الفرق بين تدرّجات الألوان.  تعتمد النتيجة عليك وعلى جودة شاشتك.  ابدأ بالاختبار السهل ذي 12 تغيّراً فقط في التدرّج وتقدّم حتى 60.</translation>
+        <translation>يبيّن لك هذا الاختبار إن كنت تميّز الفرق بين درجات تدرّج اللون.  تعتمد النتيجة عليك وعلى جودة شاشتك.  ابدأ بالاختبار السهل ذي 12 تغيّراً فقط في تدرّج اللون وتقدّم حتى 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>عندما تنقر موافق، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
+        <translation>عندما تنقر «موافق»، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -277,7 +277,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>قد تبدأ برؤية هالات ملوّنة في اختبار الـ 60، فإن حدث ذلك فاضبط رقم التوقف وسيتوقف الاختبار بعد ذلك العدد من التغيّرات.  قد تُخفي الساعة نافذة التوقف، وعندها اضغط Enter بعد الصافرة!</translation>
+        <translation>قد تبدأ برؤية هالات ملوّنة في اختبار الـ 60، فإن حدث ذلك فاضبط عدد التغيّرات قبل الإيقاف المؤقت، وسيتوقف الاختبار مؤقتاً بعد هذا العدد من التغيّرات.  قد تحجب الساعة نافذة الإيقاف المؤقت، وعندها اضغط Enter بعد صوت التنبيه!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -286,7 +286,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Hue Check Test</source>
-        <translation>اختبار تدرّج الألوان</translation>
+        <translation>اختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>OK - start test</source>
@@ -320,7 +320,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Hue clock</source>
-        <translation>ساعة التدرّج</translation>
+        <translation>ساعة تدرّج اللون</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
@@ -397,7 +397,7 @@ who understands colour much better than I do!</source>
         <source>Hue</source>
         <comment>clock type</comment>
         <extracomment>The clock type that shows the hands as hues on a colour wheel.</extracomment>
-        <translation>التدرّج</translation>
+        <translation>تدرّج اللون</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -414,7 +414,7 @@ who understands colour much better than I do!</source>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>معدل الدقّات</translation>
+        <translation>الفاصل بين الدقّات</translation>
     </message>
     <message>
         <source>%1 sec</source>

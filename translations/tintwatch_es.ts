@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>lime</source>
-        <translation>lima</translation>
+        <translation>verde lima</translation>
     </message>
     <message>
         <source>green</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>jade</source>
-        <translation>jade</translation>
+        <translation>verde jade</translation>
     </message>
     <message>
         <source>cyan</source>
@@ -124,7 +124,7 @@ I shall say this only once!
 Right mouse-click on a bit of colour (on the clock) to get a menu of options
 All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
-        <translation>Bienvenido
+        <translation>Le doy la bienvenida
 ¡Solo lo diré una vez!
 Haga clic con el botón derecho en una parte de color del reloj para abrir el menú de opciones
 Un saludo,  Alder</translation>
@@ -149,11 +149,11 @@ Un saludo,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Pulse Aceptar para continuar; después el color cambiará en 1-2 segundos</translation>
+        <translation>Pulse Aceptar para continuar; después el color cambiará en 1 o 2 segundos</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Vio todos los cambios. ¿Otra vez?  También puede cambiar el brillo o la saturación y ver si algo cambia.</translation>
+        <translation>Ha visto todos los cambios. ¿Quiere repetir la prueba?  También puede cambiar el brillo o la saturación y ver si cambia algo.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
@@ -257,7 +257,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>Al pulsar Aceptar, el reloj mostrará primero un círculo rojo, que cambiará cada 1-2 segundos.</translation>
+        <translation>Al pulsar Aceptar, el reloj mostrará primero un círculo rojo, que cambiará cada 1 o 2 segundos.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -265,7 +265,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Al final, el reloj le mostrará qué colores (si los hay) no pudo distinguir.</translation>
+        <translation>Al final, el reloj le mostrará qué colores (si los hay) no ha podido distinguir.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -282,7 +282,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>OK - start test</source>
-        <translation>Aceptar: empezar</translation>
+        <translation>Aceptar y empezar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -301,7 +301,7 @@ Un saludo,  Alder</translation>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (como el minutero)</translation>
+        <translation>60 (como la aguja de los minutos)</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Los círculos de color dan la hora, el minuto y el segundo</translation>
+        <translation>Los círculos de color indican la hora, los minutos y los segundos</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -428,12 +428,12 @@ mi querida y talentosa hija
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Ponga el mismo Máx. y Mín. si no quiere que cambien con el tiempo</translation>
+        <translation>Ponga el mismo valor en Máx. y Mín. si no quiere que cambien con el tiempo</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Marcha suave (las horas y minutos no saltan)</translation>
+        <translation>Marcha suave (las agujas de las horas y los minutos no saltan)</translation>
     </message>
 </context>
 </TS>

@@ -269,7 +269,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Au test de 60, des halos colorés peuvent apparaître&#xa0;: indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause&#xa0;: appuyez alors sur Entrée après le bip&#xa0;!</translation>
+        <translation>Lors du test à 60 changements, des halos colorés peuvent apparaître : indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause : appuyez alors sur Entrée après le bip !</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -344,7 +344,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Les cercles de couleur donnent l’heure, la minute et la seconde</translation>
+        <translation>Les cercles de couleur indiquent l’heure, les minutes et les secondes</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -428,12 +428,12 @@ qui comprend la couleur bien mieux que moi !</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Mettez le même Max et Min s’ils ne doivent pas changer au fil du temps</translation>
+        <translation>Donnez la même valeur à Max et à Min s’ils ne doivent pas varier au fil du temps</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Marche fluide (les heures &amp;&amp; minutes ne sautent pas)</translation>
+        <translation>Marche fluide (les aiguilles des heures et des minutes ne sautent pas)</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Un orologio da scrivania che indica l&apos;ora con i colori.</translation>
+        <translation>Un orologio per il desktop che indica l&apos;ora con i colori.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -124,9 +124,9 @@ I shall say this only once!
 Right mouse-click on a bit of colour (on the clock) to get a menu of options
 All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
-        <translation>Benvenuto
+        <translation>Ti do il benvenuto
 Lo dico una volta sola!
-Fai clic con il tasto destro su una parte colorata dell&apos;orologio per aprire il menu delle opzioni
+Fai clic con il pulsante destro su una parte colorata dell&apos;orologio per aprire il menu delle opzioni
 Tanti saluti,  Alder</translation>
     </message>
     <message>
@@ -265,11 +265,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Alla fine l&apos;orologio ti mostra quali colori (se ce ne sono) non sei riuscito a distinguere.</translation>
+        <translation>Alla fine l&apos;orologio ti mostra quali colori (se ce ne sono) non hai distinto.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso imposta il numero di pausa e il test si fermerà dopo quel numero di cambi.  L&apos;orologio può coprire la finestra di pausa: in tal caso premi Invio dopo il segnale acustico!</translation>
+        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso imposta il numero di pausa e il test si fermerà dopo quel numero di cambi.  L&apos;orologio può coprire la finestra di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -324,7 +324,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>L&apos;ora colorata è mostrata in 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
+        <translation>L&apos;ora a colori è rappresentata da 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -332,11 +332,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>L&apos;ora colorata è mostrata in 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
+        <translation>L&apos;ora a colori è rappresentata da 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Trascina l&apos;orologio con il tasto sinistro del mouse (su una parte colorata)</translation>
+        <translation>Trascina l&apos;orologio con il pulsante sinistro del mouse (su una parte colorata)</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -344,7 +344,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>I cerchi colorati danno l&apos;ora, i minuti e i secondi</translation>
+        <translation>I cerchi colorati indicano l&apos;ora, i minuti e i secondi</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -406,7 +406,7 @@ che capisce il colore molto meglio di me!</translation>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>Frequenza</translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>%1 sec</source>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>dark grey</source>
-        <translation>cinza-escuro</translation>
+        <translation>cinza escuro</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Um relógio de mesa que mostra as horas em cores.</translation>
+        <translation>Um relógio para a área de trabalho que mostra as horas em cores.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -126,7 +126,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Boas-vindas
 Só vou dizer isto uma vez!
-Clique com o botão direito numa parte colorida do relógio para abrir o menu de opções
+Clique com o botão direito em uma parte colorida do relógio para abrir o menu de opções
 Um abraço,  Alder</translation>
     </message>
     <message>
@@ -228,7 +228,7 @@ Um abraço,  Alder</translation>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Ajuda on-line</translation>
+        <translation>Manual (no navegador)</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -253,7 +253,7 @@ Um abraço,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Este teste mostra se você consegue distinguir os matizes das cores.  O resultado depende de você e da qualidade da sua tela.  Comece pelo fácil, com só 12 mudanças de matiz, e vá até 60.</translation>
+        <translation>Este teste mostra se você consegue distinguir os matizes das cores.  O resultado depende de você e da qualidade da sua tela.  Comece pelo teste mais fácil, com apenas 12 mudanças de matiz, e avance até o de 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -336,7 +336,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Arraste o relógio com o botão esquerdo do mouse (numa parte colorida)</translation>
+        <translation>Arraste o relógio com o botão esquerdo do mouse (em uma parte colorida)</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -344,7 +344,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Os círculos coloridos dão a hora, o minuto e o segundo</translation>
+        <translation>Os círculos coloridos indicam a hora, o minuto e o segundo</translation>
     </message>
     <message>
         <source>About Tint Watch</source>

@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Показывать часы на этом дисплее X (по умолчанию: $DISPLAY).</translation>
+        <translation>Показывать часы на указанном дисплее X (по умолчанию: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Использовать этот модуль платформы Qt, как $QT_QPA_PLATFORM.</translation>
+        <translation>Использовать этот модуль платформы Qt (как и переменная $QT_QPA_PLATFORM).</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -230,7 +230,7 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Справка в Интернете</translation>
+        <translation>Руководство пользователя</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -271,12 +271,12 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>В тесте из 60 смен могут появиться цветные ореолы; тогда задайте число для паузы, и тест будет останавливаться после такого числа смен.  Часы могут закрыть окно паузы — тогда после звукового сигнала нажмите Enter!</translation>
+        <translation>В тесте из 60 смен могут появиться цветные ореолы; тогда задайте число для паузы, и тест будет останавливаться после такого числа смен.  Окно паузы может оказаться под часами — тогда после звукового сигнала нажмите Enter!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Результат выше можно скопировать и сравнить с другим тестом, чтобы увидеть, насколько он точен.  Если захотите прислать мне результат по почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес:</translation>
+        <translation>Результат выше можно скопировать и сравнить с другим тестом, чтобы увидеть, насколько он точен.  Если захотите прислать мне результат по электронной почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес электронной почты:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -326,7 +326,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано 3 цветными столбиками, круги на них показывают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными столбиками; круги на них отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -334,7 +334,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Время показано 3 цветными столбиками, столбики +/- (цвета канала Lab) показывают значения каналов «a» и «b».  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными столбиками, а столбики +/- (цвета канала Lab) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -408,7 +408,7 @@ who understands colour much better than I do!</source>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>Шаг</translation>
+        <translation>Шаг хода</translation>
     </message>
     <message>
         <source>%1 sec</source>

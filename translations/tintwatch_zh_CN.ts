@@ -5,51 +5,51 @@
     <name>Colour</name>
     <message>
         <source>red</source>
-        <translation>红</translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation>橙</translation>
+        <translation>橙色</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation>黄</translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>lime</source>
-        <translation>黄绿</translation>
+        <translation>黄绿色</translation>
     </message>
     <message>
         <source>green</source>
-        <translation>绿</translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>jade</source>
-        <translation>青绿</translation>
+        <translation>青绿色</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation>青</translation>
+        <translation>青色</translation>
     </message>
     <message>
         <source>azure</source>
-        <translation>天蓝</translation>
+        <translation>天蓝色</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation>蓝</translation>
+        <translation>蓝色</translation>
     </message>
     <message>
         <source>violet</source>
-        <translation>蓝紫</translation>
+        <translation>蓝紫色</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation>品红</translation>
+        <translation>品红色</translation>
     </message>
     <message>
         <source>rose</source>
-        <translation>玫红</translation>
+        <translation>玫红色</translation>
     </message>
     <message>
         <source>pale %1</source>
@@ -64,23 +64,23 @@
     <message>
         <source>dull %1</source>
         <extracomment>A colour both pale and dark; %1 is the hue&apos;s name.</extracomment>
-        <translation>暗%1</translation>
+        <translation>灰%1</translation>
     </message>
     <message>
         <source>black</source>
-        <translation>黑</translation>
+        <translation>黑色</translation>
     </message>
     <message>
         <source>white</source>
-        <translation>白</translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation>灰</translation>
+        <translation>灰色</translation>
     </message>
     <message>
         <source>dark grey</source>
-        <translation>深灰</translation>
+        <translation>深灰色</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>在此 X 显示器上显示时钟（默认：$DISPLAY）。</translation>
+        <translation>在指定的 X 显示上显示时钟（默认：$DISPLAY）。</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>使用此 Qt 平台插件，与 $QT_QPA_PLATFORM 相同。</translation>
+        <translation>使用指定的 Qt 平台插件（作用同 $QT_QPA_PLATFORM）。</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -127,11 +127,11 @@ All the best,  Alder</source>
         <translation>欢迎
 此消息只显示一次！
 在时钟的彩色部分上单击右键，即可打开选项菜单
-祝一切顺利，Alder</translation>
+祝好！—— Alder</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>Tint Watch 附色相测试</translation>
+        <translation>带色相测试的 Tint Watch</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -226,12 +226,12 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>在线帮助</translation>
+        <translation>帮助手册</translation>
     </message>
     <message>
         <source>My Web site!</source>
         <extracomment>Opens the author&apos;s web site.</extracomment>
-        <translation>我的网站</translation>
+        <translation>作者网站</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -255,7 +255,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>单击“确定”后，时钟先显示一个红色圆，每隔 1-2 秒变一次颜色。</translation>
+        <translation>单击“确定”后，屏幕上会先显示一个红色圆圈，每隔 1-2 秒变一次颜色。</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -263,11 +263,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>测试结束时，时钟会显示您未能分辨的颜色（如果有）。</translation>
+        <translation>测试结束时，将显示您未能分辨的颜色（如果有）。</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>在 60 次的测试中可能开始看到彩色光晕；此时请设置暂停次数，测试将在每经过该次数的变化后暂停。暂停提示可能被时钟挡住，这时请在提示音后按回车键！</translation>
+        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停次数，测试每经过该次数的变化就会暂停一次。暂停提示可能被时钟挡住，这时请在提示音后按回车键！</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -322,7 +322,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>彩色时间显示为 3 根柱，柱上的圆表示 RGB 各通道的值。从左往右读。</translation>
+        <translation>时间以 3 根彩色柱条显示，柱上的圆圈表示 RGB 各通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -330,7 +330,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>彩色时间显示为 3 根柱，上下伸展的柱（Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
+        <translation>时间以 3 根彩色柱条显示，上下伸展的短柱（Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -342,7 +342,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>彩色圆表示时、分、秒</translation>
+        <translation>彩色圆圈分别表示时、分、秒</translation>
     </message>
     <message>
         <source>About Tint Watch</source>

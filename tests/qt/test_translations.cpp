@@ -378,6 +378,51 @@ TEST(TranslationFilesTest, ResultSentencesInEveryLanguage) {
   }
 }
 
+// Arabic lines read in the same order wherever their direction is taken
+// from the first strong letter (a window's title, a tooltip, a terminal) as
+// in a right-to-left box, and the Latin words in them ($DISPLAY, an argument
+// such as --foo) keep their own order. FriBidi lays each line out both ways.
+TEST(TranslationFilesTest, ArabicLinesKeepTheirOrderInEitherDirection) {
+  QStringList lines;
+  static const QRegularExpression breaks(QStringLiteral("\n| {3,}"));
+  static const QRegularExpression place(QStringLiteral("%[1-9]"));
+  for (const Message& message : ReadFile(kSources + "/translations/tintwatch_ar.ts")) {
+    if (message.source == QLatin1String("QT_LAYOUT_DIRECTION")) continue;
+    const bool argument = message.source.startsWith(QLatin1String("Unexpected argument"));
+    for (QString text : message.numerus ? message.forms : QStringList{message.translation}) {
+      text.replace(QLatin1String("%n"), QLatin1String("5"));
+      text.replace(place, argument ? QStringLiteral("--foo") : QStringLiteral("12"));
+      for (const QString& line : text.split(breaks, Qt::SkipEmptyParts)) lines << line;
+    }
+  }
+  ASSERT_GE(lines.size(), 80);
+  QTemporaryDir dir;
+  QFile input(dir.filePath(QStringLiteral("lines.txt")));
+  ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+  input.write(lines.join('\n').toUtf8() + '\n');
+  input.close();
+  const auto visual = [&](const QStringList& direction) {
+    QProcess fribidi;
+    fribidi.start(QStringLiteral("fribidi"),
+                  direction + QStringList{QStringLiteral("--nopad"), QStringLiteral("--nobreak"), input.fileName()});
+    EXPECT_TRUE(fribidi.waitForFinished(30000)) << "no fribidi: install libfribidi-bin (scripts/setup.sh test)";
+    EXPECT_EQ(fribidi.exitCode(), 0);
+    return QString::fromUtf8(fribidi.readAllStandardOutput()).split('\n');
+  };
+  const QStringList guessed = visual({});
+  const QStringList rightToLeft = visual({QStringLiteral("--rtl")});
+  ASSERT_GE(guessed.size(), lines.size());
+  ASSERT_GE(rightToLeft.size(), lines.size());
+  static const QRegularExpression latin(QStringLiteral("[$-]*[A-Za-z][A-Za-z0-9_]*"));
+  for (int i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(guessed[i], rightToLeft[i]) << "read left to right: " << qPrintable(lines[i]);
+    for (auto match = latin.globalMatch(lines[i]); match.hasNext();) {
+      const QString word = match.next().captured();
+      EXPECT_TRUE(rightToLeft[i].contains(word)) << qPrintable(word) << " turned in: " << qPrintable(lines[i]);
+    }
+  }
+}
+
 // Every help page, the English one and each language's: whole (it ends), in
 // its language and direction, with the English page's headings, pictures,
 // tables and lists, its tags closed, and every link and picture found.
