@@ -475,15 +475,17 @@ TEST(HelpPagesTest, EveryPageIsWholeAndItsLinksLead) {
       const auto m = match.next();
       if (m.captured(1) == QLatin1String("id")) ids << m.captured(2);
     }
+    bool closed = true;
     for (auto match = tag.globalMatch(html); match.hasNext();) {
       const auto m = match.next();
       const QString name = m.captured(2).toLower();
-      if (empty.contains(name) || m.captured(3).endsWith('/')) continue;
-      if (m.captured(1).isEmpty()) {
-        open << name;
-      } else if (open.isEmpty() || open.takeLast() != name) {
-        ADD_FAILURE() << qPrintable(page) << ": </" << qPrintable(name) << "> closes nothing open";
-        break;
+      if (closed && !empty.contains(name) && !m.captured(3).endsWith('/')) {
+        if (m.captured(1).isEmpty()) {
+          open << name;
+        } else if (open.isEmpty() || open.takeLast() != name) {
+          ADD_FAILURE() << qPrintable(page) << ": </" << qPrintable(name) << "> closes nothing open";
+          closed = false;
+        }
       }
       for (auto links = attribute.globalMatch(m.captured(3)); links.hasNext();) {
         const auto link = links.next();
@@ -500,7 +502,9 @@ TEST(HelpPagesTest, EveryPageIsWholeAndItsLinksLead) {
         }
       }
     }
-    EXPECT_EQ(open, QStringList{}) << qPrintable(page) << ": left open";
+    if (closed) {
+      EXPECT_EQ(open, QStringList{}) << qPrintable(page) << ": left open";
+    }
   }
 }
 
