@@ -269,7 +269,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Lors du test à 60 changements, des halos colorés peuvent apparaître : indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause : appuyez alors sur Entrée après le bip !</translation>
+        <translation>Lors du test à 60 changements, des halos colorés peuvent apparaître&#xa0;: indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause&#xa0;: appuyez alors sur Entrée après le bip&#xa0;!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -360,11 +360,11 @@ Bien à vous,  Alder</translation>
 my lovely talented daughter
 %1
 who understands colour much better than I do!</source>
-        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Ce programme est dédié à
 ma fille chérie et talentueuse
 %1
-qui comprend la couleur bien mieux que moi !</translation>
+qui comprend la couleur bien mieux que moi&#xa0;!</translation>
     </message>
 </context>
 <context>

@@ -360,7 +360,7 @@ Tanti saluti,  Alder</translation>
 my lovely talented daughter
 %1
 who understands colour much better than I do!</source>
-        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Questo programma è dedicato
 alla mia adorata e talentuosa figlia
 %1

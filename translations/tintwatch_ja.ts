@@ -153,7 +153,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>すべての変化を見分けました。もう一度テストしますか？　明るさや彩度を変えて、結果が変わるか試すこともできます。</translation>
+        <translation>すべての変化を見分けました。もう一度テストしますか？&#x3000;明るさや彩度を変えて、結果が変わるか試すこともできます。</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
@@ -358,7 +358,7 @@ All the best,  Alder</source>
 my lovely talented daughter
 %1
 who understands colour much better than I do!</source>
-        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays alone on the third line.</extracomment>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>このプログラムを捧げます
 才能豊かな愛娘
 %1

@@ -53,7 +53,7 @@ const LabelLayout kLabels[] = {
 // language can order its words over the lines.
 QStringList Dedication() {
   //: The dedication, one sentence in four centred lines, one line here for each; %1 is her name, "Cyan",
-  //: and stays alone on the third line.
+  //: and stays on the third line, alone or with the punctuation after it.
   QStringList lines = frmAbout::tr(
                           "This program is dedicated to\nmy lovely talented daughter\n%1\nwho understands colour much "
                           "better than I do!")
