@@ -139,25 +139,44 @@ ColourWording TranslatedColourWording() {
   return words;
 }
 
+namespace {
+
+std::string MissedSentence(int missed) {
+  //: The hue test's result: %n changes were missed; %1 lists their hues in degrees, joined as the text
+  //: "%1, %2" is.
+  return Utf8(QCoreApplication::translate(
+      "HueTest", "These are the %n changes of colour you missed, when it changed to %1", nullptr, missed));
+}
+
+}  // namespace
+
 ResultWording TranslatedResultWording() {
   // Translated when the run ends, with the number: each language has its
   // plural forms and writes each sentence whole. English keeps "1 changes".
   ResultWording words;
-  words.missed = [](int missed) {
-    //: The hue test's result: %n changes were missed; %1 lists their hues in degrees, each number with a
-    //: space before and after it.
-    return Utf8(QCoreApplication::translate(
-        "HueTest", "These are the %n changes of colour you missed, when it changed to %1", nullptr, missed));
-  };
+  words.missed = MissedSentence;
   words.missedAndTwice = [](int missed) {
     //: The hue test's result when a key was also pressed twice or more after some changes: %n changes were
-    //: missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space
-    //: before and after it.
+    //: missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text
+    //: "%1, %2" is.
     return Utf8(QCoreApplication::translate(
         "HueTest",
         "These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on "
         "%2",
         nullptr, missed));
+  };
+  // English keeps its own spaced list (" 30  90 "); a language lists the
+  // hues as it lists things.
+  words.list = [](const std::vector<int>& hues) {
+    if (MissedSentence(1) == ResultWording{}.missed(1)) return ResultWording{}.list(hues);
+    //: Joins the hues (in degrees) of the hue test's lists, one at a time: %1 the list so far, %2 the next
+    //: hue ("30, 60, 90").
+    const QString join = QCoreApplication::translate("HueTest", "%1, %2");
+    QString listed;
+    for (const int hue : hues) {
+      listed = listed.isEmpty() ? QString::number(hue) : join.arg(listed, QString::number(hue));
+    }
+    return Utf8(listed);
   };
   words.allSeen = Utf8(QCoreApplication::translate(
       "HueTest",

@@ -157,7 +157,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
-        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
             <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
@@ -165,11 +165,16 @@ Alles Gute,  Alder</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
-        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
             <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -157,7 +157,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
-        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, each number with a space before and after it.</extracomment>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1</numerusform>
             <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1</numerusform>
@@ -165,11 +165,16 @@ Bien à vous,  Alder</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
-        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each number with a space before and after it.</extracomment>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
             <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QXmlStreamReader>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "qt/Language.h"
 
@@ -313,12 +314,11 @@ TEST(LanguageTest, ColourAndResultWordsAreEnglishWithoutATranslation) {
   }
   const ResultWording result = TranslatedResultWording();
   for (const ResultWording& words : {result, ResultWording{}}) {
-    EXPECT_EQ(ResultSentence(words, 1, " 90 ", ""),
-              "These are the 1 changes of colour you missed, when it changed to  90 ");
-    EXPECT_EQ(ResultSentence(words, 2, " 30  90 ", " 120 "),
+    EXPECT_EQ(ResultSentence(words, {90}, {}), "These are the 1 changes of colour you missed, when it changed to  90 ");
+    EXPECT_EQ(ResultSentence(words, {30, 90}, {120}),
               "These are the 2 changes of colour you missed, when it changed to  30  90  but you hit the key at least "
               "twice on  120 ");
-    EXPECT_EQ(ResultSentence(words, 0, "", ""), kAllSeenText);
+    EXPECT_EQ(ResultSentence(words, {}, {}), kAllSeenText);
   }
 
   QTranslator german;
@@ -338,20 +338,19 @@ TEST(TranslationFilesTest, ResultSentencesInEveryLanguage) {
   const struct {
     const char* language;
     const char* counted[4];  // how the sentence says 1, 2, 5 and 11 changes
+    const char* listed;      // how it lists 30 and 60
   } cases[] = {
-      {"de", {"1 Farbwechsel", "2 Farbwechsel", "5 Farbwechsel", "11 Farbwechsel"}},
-      {"fr", {"1 changement ", "2 changements", "5 changements", "11 changements"}},
-      {"es", {"1 cambio ", "2 cambios", "5 cambios", "11 cambios"}},
-      {"it", {"sfuggito 1 cambio ", "sfuggiti 2 cambi", "sfuggiti 5 cambi", "sfuggiti 11 cambi"}},
-      {"pt_BR", {"1 mudança ", "2 mudanças", "5 mudanças", "11 mudanças"}},
-      {"ru", {"1 смену", "2 смены", "5 смен", "11 смен"}},
-      {"ar", {"تغيّراً واحداً", "تغيّرين", "5 تغيّرات", "11 تغيّراً"}},
-      {"ja", {"1 回", "2 回", "5 回", "11 回"}},
-      {"zh_CN", {"1 次", "2 次", "5 次", "11 次"}},
+      {"de", {"1 Farbwechsel", "2 Farbwechsel", "5 Farbwechsel", "11 Farbwechsel"}, "30, 60"},
+      {"fr", {"1 changement ", "2 changements", "5 changements", "11 changements"}, "30, 60"},
+      {"es", {"1 cambio ", "2 cambios", "5 cambios", "11 cambios"}, "30, 60"},
+      {"it", {"sfuggito 1 cambio ", "sfuggiti 2 cambi", "sfuggiti 5 cambi", "sfuggiti 11 cambi"}, "30, 60"},
+      {"pt_BR", {"1 mudança ", "2 mudanças", "5 mudanças", "11 mudanças"}, "30, 60"},
+      {"ru", {"1 смену", "2 смены", "5 смен", "11 смен"}, "30, 60"},
+      {"ar", {"تغيّراً واحداً", "تغيّرين", "5 تغيّرات", "11 تغيّراً"}, "30، 60"},
+      {"ja", {"1 回", "2 回", "5 回", "11 回"}, "30、60"},
+      {"zh_CN", {"1 次", "2 次", "5 次", "11 次"}, "30、60"},
   };
   const int numbers[4] = {1, 2, 5, 11};
-  const std::string missed = " 30  60 ";
-  const std::string twice = " 90 ";
   ASSERT_EQ(std::size(cases), static_cast<std::size_t>(TranslationFiles().size()));
   for (const auto& c : cases) {
     QTranslator translator;
@@ -359,20 +358,26 @@ TEST(TranslationFilesTest, ResultSentencesInEveryLanguage) {
     QCoreApplication::installTranslator(&translator);
     // The sentences are translated as the result is written, with the number.
     const ResultWording words = TranslatedResultWording();
-    const std::string allSeen = ResultSentence(words, 0, "", "");
+    const std::string allSeen = ResultSentence(words, {}, {});
     EXPECT_NE(allSeen, kAllSeenText) << c.language;
-    EXPECT_EQ(ResultSentence(words, 0, missed, twice), allSeen) << c.language;
+    EXPECT_EQ(ResultSentence(words, {}, {999}), allSeen) << c.language;
     for (int i = 0; i < 4; ++i) {
-      const std::string alone = ResultSentence(words, numbers[i], missed, "");
-      const std::string both = ResultSentence(words, numbers[i], missed, twice);
+      // The number missed, as many hues as it says, the last two 30 and 60.
+      std::vector<int> missed;
+      for (int k = numbers[i]; k > 0; --k) missed.push_back(90 - 30 * k);
+      const std::string alone = ResultSentence(words, missed, {});
+      const std::string both = ResultSentence(words, missed, {999});
       for (const std::string& sentence : {alone, both}) {
         EXPECT_NE(sentence.find(c.counted[i]), std::string::npos) << c.language << " " << numbers[i] << ": " << sentence;
-        EXPECT_NE(sentence.find(missed), std::string::npos) << c.language << ": " << sentence;
         EXPECT_EQ(sentence.find('%'), std::string::npos) << c.language << ": " << sentence;
         EXPECT_EQ(sentence.find("These are"), std::string::npos) << c.language << ": " << sentence;
+        EXPECT_EQ(sentence.find("  "), std::string::npos) << c.language << ": " << sentence;
+        if (numbers[i] > 1) {
+          EXPECT_NE(sentence.find(c.listed), std::string::npos) << c.language << ": " << sentence;
+        }
       }
-      EXPECT_EQ(alone.find(twice), std::string::npos) << c.language << ": " << alone;
-      EXPECT_NE(both.find(twice), std::string::npos) << c.language << ": " << both;
+      EXPECT_EQ(alone.find("999"), std::string::npos) << c.language << ": " << alone;
+      EXPECT_NE(both.find("999"), std::string::npos) << c.language << ": " << both;
     }
     QCoreApplication::removeTranslator(&translator);
   }
@@ -386,13 +391,18 @@ TEST(TranslationFilesTest, ArabicLinesKeepTheirOrderInEitherDirection) {
   QStringList lines;
   static const QRegularExpression breaks(QStringLiteral("\n| {3,}"));
   static const QRegularExpression place(QStringLiteral("%[1-9]"));
+  static const QRegularExpression letter(QStringLiteral("\\p{L}"));
   for (const Message& message : ReadFile(kSources + "/translations/tintwatch_ar.ts")) {
     if (message.source == QLatin1String("QT_LAYOUT_DIRECTION")) continue;
     const bool argument = message.source.startsWith(QLatin1String("Unexpected argument"));
     for (QString text : message.numerus ? message.forms : QStringList{message.translation}) {
       text.replace(QLatin1String("%n"), QLatin1String("5"));
       text.replace(place, argument ? QStringLiteral("--foo") : QStringLiteral("12"));
-      for (const QString& line : text.split(breaks, Qt::SkipEmptyParts)) lines << line;
+      // A line without a letter (the list's "%1، %2") takes the direction of
+      // what holds it.
+      for (const QString& line : text.split(breaks, Qt::SkipEmptyParts)) {
+        if (line.contains(letter)) lines << line;
+      }
     }
   }
   ASSERT_GE(lines.size(), 80);
