@@ -552,15 +552,13 @@ void Form1::CloseAbout() {
 }
 
 std::string Form1::HelpAddress() const {
-  // Beside the program (the build tree, Windows), or in the shared data of
+  // In the program's language where its page is there, else in English:
+  // beside the program (the build tree, Windows), or in the shared data of
   // an installed program.
   const QDir programDir(QCoreApplication::applicationDirPath());
-  for (const QString& candidate : {programDir.filePath(QStringLiteral("tintwatch-help.html")),
-                                   programDir.filePath(QStringLiteral("../share/tintwatch/tintwatch-help.html"))}) {
-    if (QFileInfo::exists(candidate)) {
-      return QUrl::fromLocalFile(QFileInfo(candidate).canonicalFilePath()).toString().toStdString();
-    }
-  }
+  const QString page =
+      HelpPageFor(InstalledLanguage(), {programDir.path(), programDir.filePath(QStringLiteral("../share/tintwatch"))});
+  if (!page.isEmpty()) return QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toString().toStdString();
   return std::string(kHomeAddress) + "help.html";
 }
 

@@ -12,6 +12,11 @@ namespace {
 
 constexpr const char* kPrefix = "tintwatch_";
 
+QString& Installed() {
+  static QString language;
+  return language;
+}
+
 QString Translate(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
@@ -71,7 +76,23 @@ QString InstallTranslations(const QLocale& locale) {
   if (!toolkit->isEmpty()) QCoreApplication::installTranslator(toolkit);
   // Installed last, so looked at first.
   if (!program->isEmpty()) QCoreApplication::installTranslator(program);
+  Installed() = program->isEmpty() ? QString() : language;
   return language;
+}
+
+QString InstalledLanguage() { return Installed(); }
+
+QString HelpPageFor(const QString& language, const QStringList& folders) {
+  QStringList names;
+  if (!language.isEmpty()) names << QStringLiteral("tintwatch-help_") + language + QStringLiteral(".html");
+  names << QStringLiteral("tintwatch-help.html");
+  for (const QString& name : names) {
+    for (const QString& folder : folders) {
+      const QString page = QDir(folder).filePath(name);
+      if (QFileInfo::exists(page)) return page;
+    }
+  }
+  return {};
 }
 
 namespace {
@@ -118,12 +139,45 @@ ColourWording TranslatedColourWording() {
   return words;
 }
 
+namespace {
+
+std::string MissedSentence(int missed) {
+  //: The hue test's result: %n changes were missed; %1 lists their hues in degrees, joined as the text
+  //: "%1, %2" is.
+  return Utf8(QCoreApplication::translate(
+      "HueTest", "These are the %n changes of colour you missed, when it changed to %1", nullptr, missed));
+}
+
+}  // namespace
+
 ResultWording TranslatedResultWording() {
+  // Translated when the run ends, with the number: each language has its
+  // plural forms and writes each sentence whole. English keeps "1 changes".
   ResultWording words;
-  //: The hue test's result. %1: how many changes were missed; %2: the hues (in degrees) where they were.
-  words.missed = Utf8(QCoreApplication::translate("HueTest", "These are the %1 changes of colour you missed, when it changed to %2"));
-  //: Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.
-  words.twice = Utf8(QCoreApplication::translate("HueTest", " but you hit the key at least twice on %1"));
+  words.missed = MissedSentence;
+  words.missedAndTwice = [](int missed) {
+    //: The hue test's result when a key was also pressed twice or more after some changes: %n changes were
+    //: missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text
+    //: "%1, %2" is.
+    return Utf8(QCoreApplication::translate(
+        "HueTest",
+        "These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on "
+        "%2",
+        nullptr, missed));
+  };
+  // English keeps its own spaced list (" 30  90 "); a language lists the
+  // hues as it lists things.
+  words.list = [](const std::vector<int>& hues) {
+    if (MissedSentence(1) == ResultWording{}.missed(1)) return ResultWording{}.list(hues);
+    //: Joins the hues (in degrees) of the hue test's lists, one at a time: %1 the list so far, %2 the next
+    //: hue ("30, 60, 90").
+    const QString join = QCoreApplication::translate("HueTest", "%1, %2");
+    QString listed;
+    for (const int hue : hues) {
+      listed = listed.isEmpty() ? QString::number(hue) : join.arg(listed, QString::number(hue));
+    }
+    return Utf8(listed);
+  };
   words.allSeen = Utf8(QCoreApplication::translate(
       "HueTest",
       "You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that "

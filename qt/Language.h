@@ -36,6 +36,14 @@ QString LoadTranslations(QTranslator& program, QTranslator& toolkit, const QLoca
 // language is written so.
 QString InstallTranslations(const QLocale& locale = QLocale::system());
 
+// The language InstallTranslations loaded last, empty for English.
+QString InstalledLanguage();
+
+// The help page in `language` (tintwatch-help_de.html, named as the
+// translation file is), looked for in `folders` in turn; else the English
+// tintwatch-help.html; empty when neither is there.
+QString HelpPageFor(const QString& language, const QStringList& folders);
+
 // The clock's colour words and the hue test's result in the installed
 // language (English without one).
 ColourWording TranslatedColourWording();

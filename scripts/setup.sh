@@ -12,6 +12,8 @@ if [ "${1:-}" = test ]; then
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
              tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils lintian file
              groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus x11-session-utils
+             # The Arabic texts laid out as a first letter's direction lays them out.
+             libfribidi-bin
              # The Windows program: Qt for Windows built from Debian's source
              # (scripts/build-qt-windows.sh), its installer, and what tries it.
              ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64)

@@ -58,6 +58,15 @@ expected="./usr/bin/tintwatch
 ./usr/share/tintwatch/pictures/lab.png
 ./usr/share/tintwatch/pictures/rgb.png
 ./usr/share/tintwatch/tintwatch-help.html
+./usr/share/tintwatch/tintwatch-help_ar.html
+./usr/share/tintwatch/tintwatch-help_de.html
+./usr/share/tintwatch/tintwatch-help_es.html
+./usr/share/tintwatch/tintwatch-help_fr.html
+./usr/share/tintwatch/tintwatch-help_it.html
+./usr/share/tintwatch/tintwatch-help_ja.html
+./usr/share/tintwatch/tintwatch-help_pt_BR.html
+./usr/share/tintwatch/tintwatch-help_ru.html
+./usr/share/tintwatch/tintwatch-help_zh_CN.html
 ./usr/share/tintwatch/translations/tintwatch_ar.qm
 ./usr/share/tintwatch/translations/tintwatch_de.qm
 ./usr/share/tintwatch/translations/tintwatch_es.qm
@@ -82,10 +91,11 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.tintwatch.metainfo.xml" ||
   fail "appstreamcli validate"
 
-# Every picture the help page shows is in the package beside it.
-help=$root/usr/share/tintwatch/tintwatch-help.html
-for picture in $(grep -o 'src="[^"]*"' "$help" | sed 's/src="\(.*\)"/\1/'); do
-  [ -f "$(dirname "$help")/$picture" ] || fail "the help page shows $picture, which is not in the package"
+# Every picture each help page shows is in the package beside it.
+for help in "$root"/usr/share/tintwatch/tintwatch-help*.html; do
+  for picture in $(grep -o 'src="[^"]*"' "$help" | sed 's/src="\(.*\)"/\1/'); do
+    [ -f "$(dirname "$help")/$picture" ] || fail "$(basename "$help") shows $picture, which is not in the package"
+  done
 done
 
 # The launcher starts the program in the user's own settings folder: here it
@@ -158,7 +168,8 @@ done <"$work/menu"
 # cmake --install puts the same files in place under its prefix.
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/tintwatch share/man/man1/tintwatch.1.gz share/doc/tintwatch/changelog.gz; do
+for file in bin/tintwatch share/man/man1/tintwatch.1.gz share/doc/tintwatch/changelog.gz \
+            $(cd "$root/usr" && ls share/tintwatch/tintwatch-help*.html); do
   [ -f "$prefix/$file" ] || fail "cmake --install did not install $file"
 done
 

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>lime</source>
-        <translation>ليموني</translation>
+        <translation>أخضر ليموني</translation>
     </message>
     <message>
         <source>green</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>jade</source>
-        <translation>يشمي</translation>
+        <translation>زمردي</translation>
     </message>
     <message>
         <source>cyan</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>يعرض الساعة على شاشة X هذه (الافتراضي: $DISPLAY).</translation>
+        <translation>يعرض الساعة على شاشة X هذه (الافتراضي: ‎$DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>يستخدم ملحق منصة Qt هذا، كما يفعل $QT_QPA_PLATFORM.</translation>
+        <translation>يستخدم ملحق منصة Qt هذا، كما يفعل ‎$QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>وسيط غير متوقع &apos;%1&apos;.</translation>
+        <translation>وسيط غير متوقع «‎%1‎».</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>Tint Watch مع اختبار تدرّج الألوان</translation>
+        <translation>ساعة Tint Watch مع اختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -149,21 +149,40 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>انقر موافق للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
-    </message>
-    <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>هذه هي تغيّرات اللون التي فاتتك وعددها %1، عندما تغيّر إلى %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> لكنك ضغطت المفتاح مرتين على الأقل عند %1</translation>
+        <translation>انقر «موافق» للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>رأيت كل التغيّرات، هل تعيد الاختبار؟  أو يمكنك تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
+        <translation>لقد رأيت كل التغيّرات. هل تريد إعادة الاختبار؟  أو يمكنك تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>لم يفتك أي تغيّر في اللون (%1)</numerusform>
+            <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ %n تغيّراً في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم تلاحظ %n تغيّر في اللون، عند الانتقال إلى %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>لم يفتك أي تغيّر في اللون (%1)، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ %n تغيّراً في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم تلاحظ %n تغيّر في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
@@ -175,7 +194,7 @@ All the best,  Alder</source>
     <message>
         <source>Stay on Top</source>
         <extracomment>Menu command: keep the clock above other windows.</extracomment>
-        <translation>دائماً في الأعلى</translation>
+        <translation>دائماً في المقدمة</translation>
     </message>
     <message>
         <source>White background</source>
@@ -207,7 +226,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>A Hue Check Test</source>
-        <translation>اختبار تدرّج الألوان</translation>
+        <translation>اختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>Help</source>
@@ -222,7 +241,7 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>التعليمات على الإنترنت</translation>
+        <translation>دليل الاستخدام</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -247,11 +266,11 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>يبيّن لك هذا الاختبار إن كنت تميّز الفرق بين تدرّجات الألوان.  تعتمد النتيجة عليك وعلى جودة شاشتك.  ابدأ بالاختبار السهل ذي 12 تغيّراً فقط في التدرّج وتقدّم حتى 60.</translation>
+        <translation>يبيّن لك هذا الاختبار إن كنت تميّز الفرق بين درجات تدرّج اللون.  تعتمد النتيجة عليك وعلى جودة شاشتك.  ابدأ بالاختبار السهل ذي 12 تغيّراً فقط في تدرّج اللون وتقدّم حتى 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>عندما تنقر موافق، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
+        <translation>عندما تنقر «موافق»، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -263,7 +282,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>قد تبدأ برؤية هالات ملوّنة في اختبار الـ 60، فإن حدث ذلك فاضبط رقم التوقف وسيتوقف الاختبار بعد ذلك العدد من التغيّرات.  قد تُخفي الساعة نافذة التوقف، وعندها اضغط Enter بعد الصافرة!</translation>
+        <translation>قد تبدأ برؤية هالات ملوّنة في اختبار الـ 60، فإن حدث ذلك فاضبط عدد التغيّرات قبل الإيقاف المؤقت، وسيتوقف الاختبار مؤقتاً بعد هذا العدد من التغيّرات.  قد تحجب الساعة نافذة الإيقاف المؤقت، وعندها اضغط Enter بعد صوت التنبيه!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -272,7 +291,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Hue Check Test</source>
-        <translation>اختبار تدرّج الألوان</translation>
+        <translation>اختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>OK - start test</source>
@@ -306,7 +325,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Hue clock</source>
-        <translation>ساعة التدرّج</translation>
+        <translation>ساعة تدرّج اللون</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
@@ -333,21 +352,6 @@ All the best,  Alder</source>
         <translation>اسحب الساعة بزر الفأرة الأيسر (على جزء ملوّن) لتحريكها</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>هذا البرنامج مُهدى إلى</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>ابنتي الحبيبة الموهوبة</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>التي تفهم الألوان أفضل مني بكثير!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>الإصدار %1</translation>
     </message>
@@ -363,6 +367,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>هذا البرنامج مُهدى إلى
+ابنتي الحبيبة الموهوبة
+%1
+التي تفهم الألوان أفضل مني بكثير!</translation>
     </message>
 </context>
 <context>
@@ -387,7 +402,7 @@ All the best,  Alder</source>
         <source>Hue</source>
         <comment>clock type</comment>
         <extracomment>The clock type that shows the hands as hues on a colour wheel.</extracomment>
-        <translation>التدرّج</translation>
+        <translation>تدرّج اللون</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -404,7 +419,7 @@ All the best,  Alder</source>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>معدل الدقّات</translation>
+        <translation>الفاصل بين الدقّات</translation>
     </message>
     <message>
         <source>%1 sec</source>

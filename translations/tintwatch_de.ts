@@ -64,7 +64,7 @@
     <message>
         <source>dull %1</source>
         <extracomment>A colour both pale and dark; %1 is the hue&apos;s name.</extracomment>
-        <translation>mattes %1</translation>
+        <translation>gedecktes %1</translation>
     </message>
     <message>
         <source>black</source>
@@ -126,7 +126,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Willkommen
 Ich sage das nur ein einziges Mal!
-Klicken Sie mit der rechten Maustaste auf ein farbiges Stück der Uhr, um das Menü zu öffnen
+Klicken Sie mit der rechten Maustaste auf eine farbige Stelle der Uhr, um das Optionsmenü zu öffnen
 Alles Gute,  Alder</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@ Alles Gute,  Alder</translation>
 
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation>Tintwatch konnte seine Einstellungen nicht speichern in
+        <translation>Tintwatch konnte die Einstellungen nicht in folgender Datei speichern:
 %1
 
 %2</translation>
@@ -149,21 +149,32 @@ Alles Gute,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Klicken Sie auf OK, um fortzufahren. Danach wechselt die Farbe in 1–2 Sekunden</translation>
-    </message>
-    <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Sie haben %1 Farbwechsel verpasst, und zwar beim Wechsel zu %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> – bei %1 haben Sie die Taste aber mindestens zweimal gedrückt</translation>
+        <translation>Klicken Sie auf OK, um fortzufahren. Danach wechselt die Farbe in 1–2 Sekunden.</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Sie haben alle Wechsel gesehen – noch einmal testen?  Oder ändern Sie Helligkeit oder Sättigung und sehen Sie, ob sich etwas ändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -203,7 +214,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Uhroptionen ...</translation>
+        <translation>Uhroptionen…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -247,7 +258,7 @@ Alles Gute,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können.  Das Ergebnis hängt von Ihnen und von der Güte Ihres Bildschirms ab.  Beginnen Sie mit dem leichten Test mit nur 12 Farbtonwechseln und steigern Sie sich bis 60.</translation>
+        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können.  Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab.  Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -259,7 +270,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Am Ende zeigt die Uhr, welche Farben Sie (falls überhaupt) nicht unterscheiden konnten.</translation>
+        <translation>Am Ende zeigt die Uhr, welche Farben Sie gegebenenfalls nicht unterscheiden konnten.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -318,7 +329,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Die Zeit wird in 3 farbigen Säulen gezeigt, Kreise zeigen die Werte der RGB-Kanäle.  Man liest sie von links nach rechts.</translation>
+        <translation>Die Zeit wird durch 3 farbige Säulen dargestellt; Kreise zeigen die Werte der RGB-Kanäle.  Man liest sie von links nach rechts.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -326,26 +337,11 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Die Zeit wird in 3 farbigen Säulen gezeigt, Balken nach oben oder unten (in der Farbe des Lab-Kanals) zeigen die Werte der Kanäle „a“ und „b“.  Man liest sie von links nach rechts.</translation>
+        <translation>Die Zeit wird durch 3 farbige Säulen dargestellt; Balken nach oben oder unten (in der Farbe des Lab-Kanals) zeigen die Werte der Kanäle „a“ und „b“.  Man liest sie von links nach rechts.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Mit der linken Maustaste (auf einem farbigen Stück) ziehen Sie die Uhr umher</translation>
-    </message>
-    <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Dieses Programm ist</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>meiner lieben, begabten Tochter</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>gewidmet, die Farben viel besser versteht als ich!</translation>
+        <translation>Ziehen Sie die Uhr mit der linken Maustaste (auf einer farbigen Stelle) an die gewünschte Position</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -363,6 +359,17 @@ Alles Gute,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>Dieses Programm ist
+meiner lieben, begabten Tochter
+%1
+gewidmet, die Farben viel besser versteht als ich!</translation>
     </message>
 </context>
 <context>
@@ -426,12 +433,12 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Setzen Sie Max und Min gleich, wenn sie sich im Lauf des Tages nicht ändern sollen</translation>
+        <translation>Stellen Sie Max und Min auf denselben Wert, wenn sich die Werte im Lauf der Zeit nicht ändern sollen</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Gleitender Lauf (Std. &amp;&amp; Min. springen nicht)</translation>
+        <translation>Fließende Zeigerbewegung (Std. &amp;&amp; Min. springen nicht)</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>lime</source>
-        <translation>lima</translation>
+        <translation>verde lima</translation>
     </message>
     <message>
         <source>green</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>jade</source>
-        <translation>jade</translation>
+        <translation>verde jade</translation>
     </message>
     <message>
         <source>cyan</source>
@@ -124,7 +124,7 @@ I shall say this only once!
 Right mouse-click on a bit of colour (on the clock) to get a menu of options
 All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
-        <translation>Bienvenido
+        <translation>Le doy la bienvenida
 ¡Solo lo diré una vez!
 Haga clic con el botón derecho en una parte de color del reloj para abrir el menú de opciones
 Un saludo,  Alder</translation>
@@ -149,21 +149,32 @@ Un saludo,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Pulse Aceptar para continuar; después el color cambiará en 1-2 segundos</translation>
-    </message>
-    <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Estos son los %1 cambios de color que no vio, cuando cambió a %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> pero pulsó una tecla al menos dos veces en %1</translation>
+        <translation>Pulse Aceptar para continuar; después el color cambiará en 1 o 2 segundos</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Vio todos los cambios. ¿Otra vez?  También puede cambiar el brillo o la saturación y ver si algo cambia.</translation>
+        <translation>Ha visto todos los cambios. ¿Quiere repetir la prueba?  También puede cambiar el brillo o la saturación y ver si cambia algo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>No ha visto %n cambio de color, al cambiar a %1</numerusform>
+            <numerusform>No ha visto %n cambios de color, al cambiar a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>No ha visto %n cambio de color, al cambiar a %1, pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+            <numerusform>No ha visto %n cambios de color, al cambiar a %1, pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -251,7 +262,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>Al pulsar Aceptar, el reloj mostrará primero un círculo rojo, que cambiará cada 1-2 segundos.</translation>
+        <translation>Al pulsar Aceptar, el reloj mostrará primero un círculo rojo, que cambiará cada 1 o 2 segundos.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -259,7 +270,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Al final, el reloj le mostrará qué colores (si los hay) no pudo distinguir.</translation>
+        <translation>Al final, el reloj le mostrará qué colores (si los hay) no ha podido distinguir.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -276,7 +287,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>OK - start test</source>
-        <translation>Aceptar: empezar</translation>
+        <translation>Aceptar y empezar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -295,7 +306,7 @@ Un saludo,  Alder</translation>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (como el minutero)</translation>
+        <translation>60 (como la aguja de los minutos)</translation>
     </message>
 </context>
 <context>
@@ -333,27 +344,12 @@ Un saludo,  Alder</translation>
         <translation>Arrastre el reloj con el botón izquierdo del ratón (sobre una parte de color)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Este programa está dedicado a</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>mi querida y talentosa hija</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>¡que entiende el color mucho mejor que yo!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Los círculos de color dan la hora, el minuto y el segundo</translation>
+        <translation>Los círculos de color indican la hora, los minutos y los segundos</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -363,6 +359,17 @@ Un saludo,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>Este programa está dedicado a
+mi querida y talentosa hija
+%1
+¡que entiende el color mucho mejor que yo!</translation>
     </message>
 </context>
 <context>
@@ -426,12 +433,12 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Ponga el mismo Máx. y Mín. si no quiere que cambien con el tiempo</translation>
+        <translation>Ponga el mismo valor en Máx. y Mín. si no quiere que cambien con el tiempo</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Marcha suave (las horas y minutos no saltan)</translation>
+        <translation>Marcha suave (las agujas de las horas y los minutos no saltan)</translation>
     </message>
 </context>
 </TS>

@@ -152,18 +152,29 @@ Bien à vous,  Alder</translation>
         <translation>Cliquez sur OK pour continuer&#xa0;: la couleur changera ensuite dans 1 à 2&#xa0;s</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Vous avez manqué ces %1 changements de couleur, quand elle est passée à %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> mais vous avez appuyé au moins deux fois sur une touche à %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Vous avez vu tous les changements. Recommencer&#xa0;?  Vous pouvez aussi changer la luminosité ou la saturation et voir si cela change quelque chose.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -263,7 +274,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Au test de 60, des halos colorés peuvent apparaître&#xa0;: indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause&#xa0;: appuyez alors sur Entrée après le bip&#xa0;!</translation>
+        <translation>Lors du test à 60 changements, des halos colorés peuvent apparaître&#xa0;: indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause&#xa0;: appuyez alors sur Entrée après le bip&#xa0;!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -333,27 +344,12 @@ Bien à vous,  Alder</translation>
         <translation>Faites glisser l’horloge avec le bouton gauche de la souris (sur une partie colorée)</translation>
     </message>
     <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Ce programme est dédié à</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>ma fille chérie et talentueuse</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>qui comprend la couleur bien mieux que moi&#xa0;!</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Les cercles de couleur donnent l’heure, la minute et la seconde</translation>
+        <translation>Les cercles de couleur indiquent l’heure, les minutes et les secondes</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -363,6 +359,17 @@ Bien à vous,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>Ce programme est dédié à
+ma fille chérie et talentueuse
+%1
+qui comprend la couleur bien mieux que moi&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -426,12 +433,12 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Mettez le même Max et Min s’ils ne doivent pas changer au fil du temps</translation>
+        <translation>Donnez la même valeur à Max et à Min s’ils ne doivent pas varier au fil du temps</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Marche fluide (les heures &amp;&amp; minutes ne sautent pas)</translation>
+        <translation>Marche fluide (les aiguilles des heures et des minutes ne sautent pas)</translation>
     </message>
 </context>
 </TS>

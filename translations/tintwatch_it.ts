@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Un orologio da scrivania che indica l&apos;ora con i colori.</translation>
+        <translation>Un orologio per il desktop che indica l&apos;ora con i colori.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -124,9 +124,9 @@ I shall say this only once!
 Right mouse-click on a bit of colour (on the clock) to get a menu of options
 All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
-        <translation>Benvenuto
+        <translation>Ti do il benvenuto
 Lo dico una volta sola!
-Fai clic con il tasto destro su una parte colorata dell&apos;orologio per aprire il menu delle opzioni
+Fai clic con il pulsante destro su una parte colorata dell&apos;orologio per aprire il menu delle opzioni
 Tanti saluti,  Alder</translation>
     </message>
     <message>
@@ -152,18 +152,29 @@ Tanti saluti,  Alder</translation>
         <translation>Premi OK per continuare: poi il colore cambierà entro 1-2 secondi</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Questi sono i %1 cambi di colore che hai perso, quando è passato a %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> ma hai premuto un tasto almeno due volte a %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Hai visto tutti i cambi: vuoi rifare il test?  Oppure puoi cambiare la luminosità o la saturazione e vedere se cambia qualcosa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1 – ma hai premuto un tasto almeno due volte a %2</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1 – ma hai premuto un tasto almeno due volte a %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -259,11 +270,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Alla fine l&apos;orologio ti mostra quali colori (se ce ne sono) non sei riuscito a distinguere.</translation>
+        <translation>Alla fine l&apos;orologio ti mostra quali colori (se ce ne sono) non hai distinto.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso imposta il numero di pausa e il test si fermerà dopo quel numero di cambi.  L&apos;orologio può coprire la finestra di pausa: in tal caso premi Invio dopo il segnale acustico!</translation>
+        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso imposta il numero di pausa e il test si fermerà dopo quel numero di cambi.  L&apos;orologio può coprire la finestra di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -318,7 +329,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>L&apos;ora colorata è mostrata in 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
+        <translation>L&apos;ora a colori è rappresentata da 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -326,26 +337,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>L&apos;ora colorata è mostrata in 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
+        <translation>L&apos;ora a colori è rappresentata da 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Trascina l&apos;orologio con il tasto sinistro del mouse (su una parte colorata)</translation>
-    </message>
-    <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Questo programma è dedicato a</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>mia figlia, cara e piena di talento,</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>che capisce il colore molto meglio di me!</translation>
+        <translation>Trascina l&apos;orologio con il pulsante sinistro del mouse (su una parte colorata)</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -353,7 +349,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>I cerchi colorati danno l&apos;ora, i minuti e i secondi</translation>
+        <translation>I cerchi colorati indicano l&apos;ora, i minuti e i secondi</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -363,6 +359,17 @@ Tanti saluti,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>Questo programma è dedicato
+alla mia adorata e talentuosa figlia
+%1
+che capisce il colore molto meglio di me!</translation>
     </message>
 </context>
 <context>
@@ -404,7 +411,7 @@ Tanti saluti,  Alder</translation>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>Frequenza</translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>%1 sec</source>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>orange</source>
-        <translation>橙</translation>
+        <translation>オレンジ</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation>黄</translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>lime</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>jade</source>
-        <translation>青緑</translation>
+        <translation>翡翠色</translation>
     </message>
     <message>
         <source>cyan</source>
@@ -85,7 +85,7 @@
     <message>
         <source>hour %1, minute %2, second %3</source>
         <extracomment>The tip&apos;s second line: the colours of the hour, minute and second hands.</extracomment>
-        <translation>時：%1、分：%2、秒：%3</translation>
+        <translation>時針: %1、分針: %2、秒針: %3</translation>
     </message>
 </context>
 <context>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>この X ディスプレイに時計を表示します (既定値: $DISPLAY)。</translation>
+        <translation>指定した X ディスプレイに時計を表示します (既定値: $DISPLAY)。</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>この Qt プラットフォーム プラグインを使います ($QT_QPA_PLATFORM と同じ)。</translation>
+        <translation>指定した Qt プラットフォーム プラグインを使用します ($QT_QPA_PLATFORM と同じ)。</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>予期しない引数 &apos;%1&apos; があります。</translation>
+        <translation>予期しない引数「%1」があります。</translation>
     </message>
 </context>
 <context>
@@ -127,7 +127,7 @@ All the best,  Alder</source>
         <translation>ようこそ
 一度しか言いません！
 時計の色の部分を右クリックすると、オプションのメニューが開きます
-ではまた、Alder</translation>
+それでは。Alder より</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
@@ -152,18 +152,27 @@ All the best,  Alder</source>
         <translation>続けるには OK をクリックしてください。1～2 秒後に色が変わります</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>見逃した色の変化は %1 回です。変化した先は %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> ただし、%1 ではキーを 2 回以上押しました</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>すべての変化を見分けました。もう一度テストしますか？明るさや彩度を変えて、結果が変わるか試すこともできます。</translation>
+        <translation>すべての変化を見分けました。もう一度テストしますか？&#x3000;明るさや彩度を変えて、結果が変わるか試すこともできます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>見逃した色の変化は %n 回です。変化後の色相は %1 です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>見逃した色の変化は %n 回です。変化後の色相は %1 です。ただし、色相 %2 ではキーを 2 回以上押しています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -194,12 +203,12 @@ All the best,  Alder</source>
     <message>
         <source>+ Bigger </source>
         <extracomment>The clock twice as large; the &quot;+&quot; is its key. Keep the space at the end.</extracomment>
-        <translation>+ 大きく </translation>
+        <translation>+ 拡大 </translation>
     </message>
     <message>
         <source>- Smaller</source>
         <extracomment>The clock half as large; the &quot;-&quot; is its key.</extracomment>
-        <translation>- 小さく</translation>
+        <translation>- 縮小</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
@@ -247,7 +256,7 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>このテストで、色相の違いを見分けられるかどうかがわかります。結果はあなた自身と画面の品質によって変わります。まずは色相が 12 回だけ変わるやさしいテストから始め、60 回まで進めてください。</translation>
+        <translation>このテストで、色相の違いを見分けられるかどうかがわかります。結果は、ご自身の目と画面の品質によって変わります。まずは色相が 12 回だけ変わるやさしいテストから始め、60 回まで進めてください。</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -259,16 +268,16 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>最後に、見分けられなかった色 (あれば) が表示されます。</translation>
+        <translation>最後に、見分けられなかった色があれば表示されます。</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>60 回のテストでは色のにじみが見え始めることがあります。その場合は一時停止の回数を設定すると、その回数ごとにテストが一時停止します。一時停止の表示が時計の後ろに隠れることがあります。その場合はビープ音の後で Enter キーを押してください。</translation>
+        <translation>60 回のテストでは、色の残像 (ハロー) が見え始めることがあります。その場合は一時停止の回数を設定してください。設定した回数の変化ごとにテストが一時停止します。一時停止の表示が時計の後ろに隠れることがあります。その場合はビープ音の後で Enter キーを押してください。</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>上の結果をコピーして、別のテストと比べて精度を確かめられます。結果をメールで送っていただければ、私の Web サイトにグラフを載せて、色と画面について皆が抱える問題を共有します。メール アドレス：</translation>
+        <translation>上の結果をコピーして、別のテストと比べて精度を確かめられます。結果をメールで送っていただければ、私の Web サイトにグラフを載せて、色と画面について皆が抱える問題を共有します。メール アドレス:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -310,7 +319,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
-        <translation>文字盤の外周は色の時間に分かれ、さらに色の分に分かれています。</translation>
+        <translation>文字盤の外周は 1 時間ごとの色に分かれ、さらに 1 分ごとの色に細かく分かれています。</translation>
     </message>
     <message>
         <source>RGB clock</source>
@@ -330,22 +339,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>時計は (色の部分を) 左ボタンでドラッグして動かせます</translation>
-    </message>
-    <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>このプログラムを</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>才能豊かな愛する娘</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>に捧げます。色は私よりずっと詳しい子です！</translation>
+        <translation>時計の色の部分を左ボタンでドラッグすると、時計を移動できます</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -363,6 +357,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>このプログラムを捧げます
+才能豊かな愛娘
+%1
+私よりずっと色のことがわかる子へ！</translation>
     </message>
 </context>
 <context>
@@ -426,12 +431,12 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>時間で変化させたくない場合は、最大と最小を同じ値にします</translation>
+        <translation>時間とともに変化させたくない場合は、最大と最小を同じ値にしてください</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>なめらかに動かす (時・分の針が飛びません)</translation>
+        <translation>なめらかに動かす (時針と分針が連続して動きます)</translation>
     </message>
 </context>
 </TS>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>dark grey</source>
-        <translation>cinza-escuro</translation>
+        <translation>cinza escuro</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Um relógio de mesa que mostra as horas em cores.</translation>
+        <translation>Um relógio para a área de trabalho que mostra as horas em cores.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -126,7 +126,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Boas-vindas
 Só vou dizer isto uma vez!
-Clique com o botão direito numa parte colorida do relógio para abrir o menu de opções
+Clique com o botão direito em uma parte colorida do relógio para abrir o menu de opções
 Um abraço,  Alder</translation>
     </message>
     <message>
@@ -152,18 +152,29 @@ Um abraço,  Alder</translation>
         <translation>Clique em OK para continuar; depois a cor vai mudar em 1 a 2 segundos</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Estas são as %1 mudanças de cor que você perdeu, quando ela mudou para %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> mas você apertou a tecla pelo menos duas vezes em %1</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Você viu todas as mudanças. Testar de novo?  Ou você pode mudar o brilho ou a saturação e ver se algo muda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -222,7 +233,7 @@ Um abraço,  Alder</translation>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Ajuda on-line</translation>
+        <translation>Manual (no navegador)</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -247,7 +258,7 @@ Um abraço,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Este teste mostra se você consegue distinguir os matizes das cores.  O resultado depende de você e da qualidade da sua tela.  Comece pelo fácil, com só 12 mudanças de matiz, e vá até 60.</translation>
+        <translation>Este teste mostra se você consegue distinguir os matizes das cores.  O resultado depende de você e da qualidade da sua tela.  Comece pelo teste mais fácil, com apenas 12 mudanças de matiz, e avance até o de 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -330,22 +341,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Arraste o relógio com o botão esquerdo do mouse (numa parte colorida)</translation>
-    </message>
-    <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Este programa é dedicado à</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>minha querida e talentosa filha</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>que entende de cor muito melhor do que eu!</translation>
+        <translation>Arraste o relógio com o botão esquerdo do mouse (em uma parte colorida)</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -353,7 +349,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Os círculos coloridos dão a hora, o minuto e o segundo</translation>
+        <translation>Os círculos coloridos indicam a hora, o minuto e o segundo</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -363,6 +359,17 @@ Um abraço,  Alder</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>Este programa é dedicado à
+minha querida e talentosa filha
+%1
+que entende de cores muito melhor do que eu!</translation>
     </message>
 </context>
 <context>

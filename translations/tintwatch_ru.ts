@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Показывать часы на этом дисплее X (по умолчанию: $DISPLAY).</translation>
+        <translation>Показывать часы на указанном дисплее X (по умолчанию: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Использовать этот модуль платформы Qt, как $QT_QPA_PLATFORM.</translation>
+        <translation>Использовать этот модуль платформы Qt (как и переменная $QT_QPA_PLATFORM).</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -152,18 +152,31 @@ All the best,  Alder</source>
         <translation>Нажмите «ОК», чтобы продолжить; затем цвет сменится через 1–2 секунды</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>Пропущено смен цвета: %1 — при переходе к %2</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> но на %1 вы нажали клавишу два раза или больше</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>Вы заметили все смены. Пройти тест ещё раз?  Или измените яркость либо насыщенность и посмотрите, изменится ли что-нибудь.</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Вы не заметили %n смену цвета — при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смены цвета — при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смен цвета — при переходе к %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>Вы не заметили %n смену цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смены цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смен цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -222,7 +235,7 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Справка в Интернете</translation>
+        <translation>Руководство пользователя</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -263,12 +276,12 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>В тесте из 60 смен могут появиться цветные ореолы; тогда задайте число для паузы, и тест будет останавливаться после такого числа смен.  Часы могут закрыть окно паузы — тогда после звукового сигнала нажмите Enter!</translation>
+        <translation>В тесте из 60 смен могут появиться цветные ореолы; тогда задайте число для паузы, и тест будет останавливаться после такого числа смен.  Окно паузы может оказаться под часами — тогда после звукового сигнала нажмите Enter!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Результат выше можно скопировать и сравнить с другим тестом, чтобы увидеть, насколько он точен.  Если захотите прислать мне результат по почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес:</translation>
+        <translation>Результат выше можно скопировать и сравнить с другим тестом, чтобы увидеть, насколько он точен.  Если захотите прислать мне результат по электронной почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес электронной почты:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -318,7 +331,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано 3 цветными столбиками, круги на них показывают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными столбиками; круги на них отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -326,26 +339,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Время показано 3 цветными столбиками, столбики +/- (цвета канала Lab) показывают значения каналов «a» и «b».  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными столбиками, а столбики +/- (цвета канала Lab) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
         <translation>Перетаскивайте часы левой кнопкой мыши (за цветную часть)</translation>
-    </message>
-    <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>Эта программа посвящается</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>моей любимой талантливой дочери</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>которая понимает цвет гораздо лучше меня!</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -363,6 +361,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>Эта программа посвящается
+моей любимой талантливой дочери
+%1,
+которая понимает цвет гораздо лучше меня!</translation>
     </message>
 </context>
 <context>
@@ -404,7 +413,7 @@ All the best,  Alder</source>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>Шаг</translation>
+        <translation>Шаг хода</translation>
     </message>
     <message>
         <source>%1 sec</source>

@@ -5,51 +5,51 @@
     <name>Colour</name>
     <message>
         <source>red</source>
-        <translation>红</translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation>橙</translation>
+        <translation>橙色</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation>黄</translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>lime</source>
-        <translation>黄绿</translation>
+        <translation>黄绿色</translation>
     </message>
     <message>
         <source>green</source>
-        <translation>绿</translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>jade</source>
-        <translation>青绿</translation>
+        <translation>青绿色</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation>青</translation>
+        <translation>青色</translation>
     </message>
     <message>
         <source>azure</source>
-        <translation>天蓝</translation>
+        <translation>天蓝色</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation>蓝</translation>
+        <translation>蓝色</translation>
     </message>
     <message>
         <source>violet</source>
-        <translation>蓝紫</translation>
+        <translation>蓝紫色</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation>品红</translation>
+        <translation>品红色</translation>
     </message>
     <message>
         <source>rose</source>
-        <translation>玫红</translation>
+        <translation>玫红色</translation>
     </message>
     <message>
         <source>pale %1</source>
@@ -64,23 +64,23 @@
     <message>
         <source>dull %1</source>
         <extracomment>A colour both pale and dark; %1 is the hue&apos;s name.</extracomment>
-        <translation>暗%1</translation>
+        <translation>灰%1</translation>
     </message>
     <message>
         <source>black</source>
-        <translation>黑</translation>
+        <translation>黑色</translation>
     </message>
     <message>
         <source>white</source>
-        <translation>白</translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation>灰</translation>
+        <translation>灰色</translation>
     </message>
     <message>
         <source>dark grey</source>
-        <translation>深灰</translation>
+        <translation>深灰色</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>在此 X 显示器上显示时钟（默认：$DISPLAY）。</translation>
+        <translation>在指定的 X 显示上显示时钟（默认：$DISPLAY）。</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>使用此 Qt 平台插件，与 $QT_QPA_PLATFORM 相同。</translation>
+        <translation>使用指定的 Qt 平台插件（作用同 $QT_QPA_PLATFORM）。</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -127,11 +127,11 @@ All the best,  Alder</source>
         <translation>欢迎
 此消息只显示一次！
 在时钟的彩色部分上单击右键，即可打开选项菜单
-祝一切顺利，Alder</translation>
+祝好！—— Alder</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>Tint Watch 附色相测试</translation>
+        <translation>带色相测试的 Tint Watch</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -152,18 +152,27 @@ All the best,  Alder</source>
         <translation>单击“确定”继续，颜色将在 1-2 秒后变化</translation>
     </message>
     <message>
-        <source>These are the %1 changes of colour you missed, when it changed to %2</source>
-        <extracomment>The hue test&apos;s result. %1: how many changes were missed; %2: the hues (in degrees) where they were.</extracomment>
-        <translation>您错过了 %1 次颜色变化，分别是变为 %2 时</translation>
-    </message>
-    <message>
-        <source> but you hit the key at least twice on %1</source>
-        <extracomment>Added to the result; %1: the hues (in degrees) where a key was pressed twice or more. Keep the leading space.</extracomment>
-        <translation> 但在 %1 时您至少按了两次键</translation>
-    </message>
-    <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
         <translation>您看出了所有变化——再测一次？您也可以更改亮度或饱和度，看看结果是否不同。</translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1</source>
+        <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
+        <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
+        <translation>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处；但在色相 %2 处您至少按了两次键</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the hues (in degrees) of the hue test&apos;s lists, one at a time: %1 the list so far, %2 the next hue (&quot;30, 60, 90&quot;).</extracomment>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -222,12 +231,12 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>在线帮助</translation>
+        <translation>帮助手册</translation>
     </message>
     <message>
         <source>My Web site!</source>
         <extracomment>Opens the author&apos;s web site.</extracomment>
-        <translation>我的网站</translation>
+        <translation>作者网站</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -251,7 +260,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>单击“确定”后，时钟先显示一个红色圆，每隔 1-2 秒变一次颜色。</translation>
+        <translation>单击“确定”后，屏幕上会先显示一个红色圆圈，每隔 1-2 秒变一次颜色。</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -259,11 +268,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>测试结束时，时钟会显示您未能分辨的颜色（如果有）。</translation>
+        <translation>测试结束时，将显示您未能分辨的颜色（如果有）。</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>在 60 次的测试中可能开始看到彩色光晕；此时请设置暂停次数，测试将在每经过该次数的变化后暂停。暂停提示可能被时钟挡住，这时请在提示音后按回车键！</translation>
+        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停次数，测试每经过该次数的变化就会暂停一次。暂停提示可能被时钟挡住，这时请在提示音后按回车键！</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -318,7 +327,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>彩色时间显示为 3 根柱，柱上的圆表示 RGB 各通道的值。从左往右读。</translation>
+        <translation>时间以 3 根彩色柱条显示，柱上的圆圈表示 RGB 各通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -326,26 +335,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>彩色时间显示为 3 根柱，上下伸展的柱（Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
+        <translation>时间以 3 根彩色柱条显示，上下伸展的短柱（Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
         <translation>用鼠标左键（按住彩色部分）拖动时钟</translation>
-    </message>
-    <message>
-        <source>This program is dedicated to</source>
-        <extracomment>The first of four centred lines: &quot;This program is dedicated to / my lovely talented daughter / Cyan / who understands colour much better than I do!&quot; (Cyan is her name).</extracomment>
-        <translation>谨以此程序献给</translation>
-    </message>
-    <message>
-        <source>my lovely talented daughter</source>
-        <extracomment>The second of the four lines of the dedication.</extracomment>
-        <translation>我可爱而多才的女儿</translation>
-    </message>
-    <message>
-        <source>who understands colour much better than I do!</source>
-        <extracomment>The last of the four lines of the dedication, after her name.</extracomment>
-        <translation>她比我更懂颜色！</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -353,7 +347,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>彩色圆表示时、分、秒</translation>
+        <translation>彩色圆圈分别表示时、分、秒</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -363,6 +357,17 @@ All the best,  Alder</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>This program is dedicated to
+my lovely talented daughter
+%1
+who understands colour much better than I do!</source>
+        <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
+        <translation>谨以此程序献给
+我可爱而多才的女儿
+%1
+她远比我更懂颜色！</translation>
     </message>
 </context>
 <context>

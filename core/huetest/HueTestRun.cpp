@@ -2,22 +2,19 @@
 
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "core/face/TimeInWords.h"
 
 namespace tintwatch {
 
-namespace {
-
-// Appended in place: g++ 12 at -O3 warns falsely (-Wrestrict) inside
-// libstdc++ on a string literal prepended to a temporary string.
-void AppendListed(std::string& list, int hue) {
-  list += ' ';
-  list += std::to_string(hue);
-  list += ' ';
+std::string ResultSentence(const ResultWording& words, const std::vector<int>& missed,
+                           const std::vector<int>& twice) {
+  const int count = static_cast<int>(missed.size());
+  if (count == 0) return words.allSeen;
+  if (twice.empty()) return FillIn(words.missed(count), {words.list(missed)});
+  return FillIn(words.missedAndTwice(count), {words.list(missed), words.list(twice)});
 }
-
-}  // namespace
 
 void HueTestRun::StartHueTest() {
   timer1_.SetEnabled(false);
@@ -86,28 +83,23 @@ void HueTestRun::DrawHueSector(std::int16_t step) {
 }
 
 void HueTestRun::FinishHueTest() {
-  std::string missedList;
-  int missed = 0;
+  std::vector<int> missed;
   surface_.Clear();
   for (int i = 1; i <= StepIndex - 1; ++i) {
     if (KeyCounts[i] == 0) {
-      ++missed;
       DrawHueSector(static_cast<std::int16_t>(i - 1));
       DrawHueSector(static_cast<std::int16_t>(i));
-      AppendListed(missedList, i * state_.HueStep);
+      missed.push_back(i * state_.HueStep);
     }
   }
-  if (missed != 0) {
+  std::vector<int> twice;
+  if (!missed.empty()) {
     face_.DrawSpokes(face_.ClockSize, state_.HueStep > 0 ? state_.HueStep : 360);
-    std::string doubles;
     for (int k = 1; k <= StepIndex - 1; ++k) {
-      if (KeyCounts[k] > 1) AppendListed(doubles, k * state_.HueStep);
+      if (KeyCounts[k] > 1) twice.push_back(k * state_.HueStep);
     }
-    state_.ResultText = FillIn(Wording.missed, {std::to_string(missed), missedList});
-    if (!doubles.empty()) state_.ResultText += FillIn(Wording.twice, {doubles});
-  } else {
-    state_.ResultText = Wording.allSeen;
   }
+  state_.ResultText = ResultSentence(Wording, missed, twice);
   port_.ShowResultDialog();
 }
 

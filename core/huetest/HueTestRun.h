@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/face/ClockFace.h"
 #include "core/face/Surface.h"
@@ -29,14 +31,41 @@ inline constexpr const char* kAllSeenText =
     "changes things.";
 
 // The result's words: whole sentences with numbered places, so that a
-// language can order them its own way; the defaults are the English ones.
+// language can order them its own way, word the number as its plural forms
+// want and list the hues as it lists things; the defaults are the English
+// ones.
 struct ResultWording {
-  // %1 the number missed, %2 the hues where they were missed.
-  std::string missed = "These are the %1 changes of colour you missed, when it changed to %2";
-  // Added when some changes got a key more than once; %1 their hues.
-  std::string twice = " but you hit the key at least twice on %1";
+  // The sentence for this many changes missed, the number in it; %1 the
+  // hues where they were missed.
+  std::function<std::string(int missed)> missed = [](int count) {
+    return "These are the " + std::to_string(count) + " changes of colour you missed, when it changed to %1";
+  };
+  // The same with the hues where a key was pressed more than once: %1 the
+  // missed hues, %2 those.
+  std::function<std::string(int missed)> missedAndTwice = [](int count) {
+    return "These are the " + std::to_string(count) +
+           " changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2";
+  };
+  // A list of hues in degrees; English sets each apart by a space on both
+  // sides (" 30  90 ").
+  std::function<std::string(const std::vector<int>& hues)> list = [](const std::vector<int>& hues) {
+    std::string listed;
+    for (const int hue : hues) {
+      // Appended in place: g++ 12 at -O3 warns falsely (-Wrestrict) inside
+      // libstdc++ on a string literal prepended to a temporary string.
+      listed += ' ';
+      listed += std::to_string(hue);
+      listed += ' ';
+    }
+    return listed;
+  };
   std::string allSeen = kAllSeenText;
 };
+
+// The result for the hues missed and those that got a key twice or more (in
+// the order they came); nothing missed is allSeen.
+std::string ResultSentence(const ResultWording& words, const std::vector<int>& missed,
+                           const std::vector<int>& twice);
 
 // One run of the hue check test: the face becomes one circle whose hue steps
 // round the wheel at random intervals while key presses are counted; at the

@@ -42,18 +42,35 @@ const LabelLayout kLabels[] = {
      "", "", 150, 3435, 3645, 870, true, false},
     {"Label8", 9, QT_TRANSLATE_NOOP("tintwatch::frmAbout", "Use the left mouse button (on a bit of colour)  to drag the clock around"), "", "", 120, 4515,
      3735, 480, true, false},
-    //: The first of four centred lines: "This program is dedicated to / my lovely talented daughter / Cyan / who
-    //: understands colour much better than I do!" (Cyan is her name).
-    {"lblDisclaimer", 1, QT_TRANSLATE_NOOP("tintwatch::frmAbout", "This program is dedicated to"), "", " ", 810, 5280, 2055, 300, false, true},
-    //: The second of the four lines of the dedication.
-    {"Label2", 3, QT_TRANSLATE_NOOP("tintwatch::frmAbout", "my lovely talented daughter"), "", " ", 810, 5520, 2055, 300, false, true},
-    {"Label4", 5, nullptr, "Cyan", "", 810, 5760, 2055, 225, false, true},
-    //: The last of the four lines of the dedication, after her name.
-    {"Label3", 4, QT_TRANSLATE_NOOP("tintwatch::frmAbout", "who understands colour much better than I do!"), " ", "", 930, 6000, 2055, 540, true, true},
+    // The dedication: one sentence over four centred lines, see Dedication().
+    {"lblDisclaimer", 1, nullptr, "", " ", 810, 5280, 2055, 300, false, true},
+    {"Label2", 3, nullptr, "", " ", 810, 5520, 2055, 300, false, true},
+    {"Label4", 5, nullptr, "", "", 810, 5760, 2055, 225, false, true},
+    {"Label3", 4, nullptr, " ", "", 930, 6000, 2055, 540, true, true},
 };
+
+// The dedication's four lines, translated as one sentence so that each
+// language can order its words over the lines.
+QStringList Dedication() {
+  //: The dedication, one sentence in four centred lines, one line here for each; %1 is her name, "Cyan",
+  //: and stays on the third line, alone or with the punctuation after it.
+  QStringList lines = frmAbout::tr(
+                          "This program is dedicated to\nmy lovely talented daughter\n%1\nwho understands colour much "
+                          "better than I do!")
+                          .arg(QStringLiteral("Cyan"))
+                          .split(QLatin1Char('\n'));
+  while (lines.size() < 4) lines.append(QString());
+  return lines;
+}
 
 QString LabelText(const LabelLayout& entry) {
   if (qstrcmp(entry.name, "Label6") == 0) return frmAbout::tr("Version %1").arg(QStringLiteral("1.1"));
+  static const char* const dedication[] = {"lblDisclaimer", "Label2", "Label4", "Label3"};
+  for (int line = 0; line < 4; ++line) {
+    if (qstrcmp(entry.name, dedication[line]) == 0) {
+      return QString::fromUtf8(entry.before) + Dedication().at(line) + QString::fromUtf8(entry.after);
+    }
+  }
   if (qstrcmp(entry.name, "Label7") == 0) {
     // Two parts: the run of spaces starts the second on a line of its own.
     return frmAbout::tr(entry.text) + QString(9, QLatin1Char(' ')) +

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/face/RecordingSurface.h"
 #include "core/window/ClockWindow.h"
@@ -165,19 +167,30 @@ TEST_F(HueRunTest, DoubleHitsOnlyWithMisses) {
             "twice on  120 ");
 }
 
-// Another language's sentences: the numbers go where its sentences put
-// them, in its order.
+// Another language's sentences: the number in its plural form, the hues
+// listed its way where its sentences put them, in its order, and a sentence
+// of its own for the double hits.
 TEST_F(HueRunTest, ResultInAnotherLanguagesWords) {
-  window.Run().Wording = {"%2 : %1 manqués", " ; deux fois : %1", "tout vu"};
+  window.Run().Wording = {[](int n) { return n == 1 ? "%1 : un manqué" : std::to_string(n) + " manqués : %1"; },
+                          [](int n) { return std::to_string(n) + " manqués (%1), deux fois : %2"; },
+                          [](const std::vector<int>& hues) {
+                            std::string listed;
+                            for (const int hue : hues) listed += (listed.empty() ? "" : ", ") + std::to_string(hue);
+                            return listed;
+                          },
+                          "tout vu"};
   // Misses at 30 and 90, two presses at 120; then a run with none missed.
   Run(30, 99, [](int step) {
     if (step == 2 || step == 4) return 0;
     return step == 5 ? 2 : 1;
   });
   Run(30, 99, [](int) { return 1; });
-  ASSERT_EQ(results.size(), 2u);
-  EXPECT_EQ(results[0], " 30  90  : 2 manqués ; deux fois :  120 ");
+  // One missed, at 90.
+  Run(30, 99, [](int step) { return step == 4 ? 0 : 1; });
+  ASSERT_EQ(results.size(), 3u);
+  EXPECT_EQ(results[0], "2 manqués (30, 90), deux fois : 120");
   EXPECT_EQ(results[1], "tout vu");
+  EXPECT_EQ(results[2], "90 : un manqué");
 }
 
 TEST_F(HueRunTest, PressBeforeTheFirstColourIsIgnored) {

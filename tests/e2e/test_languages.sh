@@ -105,19 +105,19 @@ close_options() {  # TITLE CANCEL
 
 in_language LANGUAGE=de_AT:en LANG=de_AT.UTF-8
 wait_until 10 face_is_english || fail "German face differs from the English one"
-read_menu "German menu" "Immer im Vordergrund" "Weißer Hintergrund" "Expertenmodus" "Fenstergröße" "Uhroptionen ..." \
+read_menu "German menu" "Immer im Vordergrund" "Weißer Hintergrund" "Expertenmodus" "Fenstergröße" "Uhroptionen…" \
   "Farbtontest" "Hilfe" "Beenden"
-open_options "Uhroptionen ..." "Uhroptionen"
+open_options "Uhroptionen…" "Uhroptionen"
 expect_reads "German Clock Options" "Uhrtyp" "Farbton" "Takt" "Sättigung" "Helligkeit" "Abbrechen" \
-  "Gleitender Lauf (Std. & Min. springen nicht)"
+  "Fließende Zeigerbewegung (Std. & Min. springen nicht)"
 close_options "Uhroptionen" "Abbrechen"
 
 in_language LANG=ar_EG.UTF-8
 wait_until 10 face_is_english || fail "Arabic face differs from the English one"
-read_menu "Arabic menu" "دائماً في الأعلى" "خلفية بيضاء" "وضع الخبير" "حجم النافذة" "خيارات الساعة..." \
-  "اختبار تدرّج الألوان" "تعليمات" "إنهاء"
+read_menu "Arabic menu" "دائماً في المقدمة" "خلفية بيضاء" "وضع الخبير" "حجم النافذة" "خيارات الساعة..." \
+  "اختبار تدرّج اللون" "تعليمات" "إنهاء"
 open_options "خيارات الساعة..." "خيارات الساعة"
-expect_reads "Arabic Clock Options" "نوع الساعة" "التدرّج" "مستوى التشبّع" "إلغاء" "موافق"
+expect_reads "Arabic Clock Options" "نوع الساعة" "تدرّج اللون" "مستوى التشبّع" "إلغاء" "موافق"
 # Mirrored: OK, at the right in English, stands at the left; the clock type
 # frame, at the left, stands at the right.
 read -r dx _ dwidth _ < <(geometry "$(window_titled "خيارات الساعة")")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The popup opens on a right-button release only, and closes with Escape;
-# S stops and restarts the ticking; Expert Mode takes the rim away.
+# S stops and restarts the ticking; Expert Mode takes the rim away; Online
+# Help opens the manual in the language the program speaks.
 . "$(dirname "$0")/lib.sh"
 start_desktop
 # A running clock from 15:47:33 on.
@@ -39,4 +40,21 @@ screenshot
 xdotool key s
 changed() { screenshot; [ "$(pixel 155 185)" != "$before" ]; }
 wait_until 20 changed || fail "the clock did not tick again after the second S"
+
+# Online Help opens the manual in the program's language, here German, from
+# beside the program (as in the build tree), through the desktop's opener: a
+# stand-in that notes what it is given.
+stop_clock
+mkdir -p "$work/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+start_clock_with "$folder" LANGUAGE=de LANG=de_DE.UTF-8 PATH="$work/bin:$PATH"
+wait_until 10 has_clock_window || fail "no clock in German"
+open_menu "$(clock_window)"
+# Help is the seventh item, Online Help the second in it.
+xdotool key Down Down Down Down Down Down Down Right Down Return
+opened() { [ -s "$work/opened" ]; }
+wait_until 10 opened || fail "Online Help opened nothing"
+page="file://$(dirname "$(readlink -f "$TINTWATCH")")/tintwatch-help_de.html"
+[ "$(cat "$work/opened")" = "$page" ] || fail "Online Help opened $(cat "$work/opened"), not $page"
 echo "menu and keys: passed"

@@ -30,7 +30,8 @@ echo "-- installer, silently"
 "$wine" "$setup" /S >"$work/setup.log" 2>&1 || fail "the installer failed: $(cat "$work/setup.log")"
 for file in tintwatch.exe tintwatch-launch.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
             styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
-            tintwatch-help.html pictures/hue.png licenses/README.txt licenses/LGPL-3.txt licenses/Qt.txt \
+            tintwatch-help.html tintwatch-help_{ar,de,es,fr,it,ja,pt_BR,ru,zh_CN}.html pictures/hue.png \
+            licenses/README.txt licenses/LGPL-3.txt licenses/Qt.txt \
             licenses/GCC-runtime.txt licenses/MinGW-w64.txt Uninstall.exe; do
   [ -f "$program_dir/$file" ] || fail "not installed: $file"
 done
