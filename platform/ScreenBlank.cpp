@@ -17,6 +17,8 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QSet>
 
 #include "platform/SessionBus.h"
 #endif
@@ -97,7 +99,7 @@ class SightWatch : public QObject, public QAbstractNativeEventFilter {
   }
 
  public slots:
-  void LockerActiveChanged(bool active) { Set(ScreenSight::Locker, active); }
+  void LockerActiveChanged(bool active, const QDBusMessage& message) { LockerSays(message.service(), active); }
 
  private:
   void Set(ScreenSight::Reason reason, bool unseen) {
@@ -105,13 +107,44 @@ class SightWatch : public QObject, public QAbstractNativeEventFilter {
   }
 
 #ifdef TINTWATCH_HAVE_QTDBUS
+  // Each locker that says it is active, by its own connection's name: the
+  // screen is dark while one is, and a locker that ends (or crashes) without
+  // saying it is done no longer counts.
+  void LockerSays(const QString& sender, bool active) {
+    if (sender.isEmpty()) return;
+    if (active) {
+      if (!activeLockers_.contains(sender)) {
+        activeLockers_.insert(sender);
+        lockersGone_->addWatchedService(sender);
+        // Gone already, before the watch began: asked once.
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+        call << sender;
+        auto* watcher = new QDBusPendingCallWatcher(lockersGone_->connection().asyncCall(call), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, sender](QDBusPendingCallWatcher* answer) {
+          const QDBusPendingReply<bool> reply = *answer;
+          if (reply.isValid() && !reply.value()) LockerSays(sender, false);
+          answer->deleteLater();
+        });
+      }
+    } else {
+      activeLockers_.remove(sender);
+      lockersGone_->removeWatchedService(sender);
+    }
+    Set(ScreenSight::Locker, !activeLockers_.isEmpty());
+  }
+
   void WatchLockers() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
+    lockersGone_ = new QDBusServiceWatcher(QString(), bus, QDBusServiceWatcher::WatchForUnregistration, this);
+    connect(lockersGone_, &QDBusServiceWatcher::serviceUnregistered, this,
+            [this](const QString& sender) { LockerSays(sender, false); });
     for (const Locker& locker : kLockers) {
       // From whoever sends it: a desktop's locker may own the name late.
       bus.connect(QString(), QString(), QString::fromLatin1(locker.name), QStringLiteral("ActiveChanged"), this,
-                  SLOT(LockerActiveChanged(bool)));
+                  SLOT(LockerActiveChanged(bool, QDBusMessage)));
       // A locker already active at the start; none is started for asking.
       QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(locker.name),
                                                          QString::fromLatin1(locker.path),
@@ -120,7 +153,7 @@ class SightWatch : public QObject, public QAbstractNativeEventFilter {
       auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
       connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
         const QDBusPendingReply<bool> reply = *answer;
-        if (reply.isValid() && reply.value()) Set(ScreenSight::Locker, true);
+        if (reply.isValid() && reply.value()) LockerSays(reply.reply().service(), true);
         answer->deleteLater();
       });
     }
@@ -131,6 +164,10 @@ class SightWatch : public QObject, public QAbstractNativeEventFilter {
   ScreenSight sight_;
 #ifdef TINTWATCH_HAVE_XCB_BLANK
   std::unique_ptr<x11::BlankEvents> x11_;
+#endif
+#ifdef TINTWATCH_HAVE_QTDBUS
+  QSet<QString> activeLockers_;
+  QDBusServiceWatcher* lockersGone_ = nullptr;
 #endif
 #ifdef Q_OS_WIN
   std::unique_ptr<win32::DisplayWatch> windows_;

@@ -5,13 +5,16 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev
+          libxcb-screensaver0-dev libxcb-dpms0-dev libgtest-dev libbenchmark-dev
           fonts-liberation qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-noto-core)
 if [ "${1:-}" = test ]; then
   packages+=(ccache clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
              tzdata util-linux xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils lintian file
              groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus x11-session-utils
+             # A real screen locker on the session bus, for the real-clock test.
+             mate-screensaver
              # The Windows program: Qt for Windows built from Debian's source
              # (scripts/build-qt-windows.sh), its installer, and what tries it.
              ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64)

@@ -6,7 +6,10 @@
 # second that has just ended for whole stretches.) Behind the server's own
 # screen saver (xset s activate) the clock does not wake at all, as its
 # threads' context switches in /proc show; when the screen saver ends (xset s
-# reset) the face shows the present second, and ticks on as before.
+# reset) the face shows the present second, and ticks on as before. The same
+# behind a desktop's screen locker that says so on the session bus (Debian's
+# mate-screensaver, which runs here without a desktop), and when the locker
+# ends without a word the clock wakes as well.
 . "$(dirname "$0")/lib.sh"
 probe=${SECOND_PROBE:?path of second_probe}
 start_desktop
@@ -48,6 +51,24 @@ xset s reset
 wait_until 5 "$probe" "$w" 53 20 now || fail "back from the screen saver, the face does not show the present second"
 "$probe" "$w" 53 20 5 >"$work/after-saver" 2>&1 || fail "ticks after the screen saver: $(cat "$work/after-saver")"
 
+# A real screen locker on the test's session bus.
+mate-screensaver --no-daemon >"$work/locker.log" 2>&1 &
+locker_pid=$!
+pids+=($locker_pid)
+wait_until 10 mate-screensaver-command --query || fail "mate-screensaver does not answer: $(cat "$work/locker.log")"
+mate-screensaver-command --activate >/dev/null
+wait_until 10 quiet_second || fail "the clock still wakes behind the active screen locker"
+mate-screensaver-command --deactivate >/dev/null
+wait_until 5 "$probe" "$w" 53 20 now || fail "back from the screen locker, the face does not show the present second"
+wait_until 10 bash -c "! mate-screensaver-command --query | grep -q ' active'" || fail "the locker did not end"
+# Active again, then gone without saying it is done: the clock wakes.
+mate-screensaver-command --activate >/dev/null
+wait_until 10 quiet_second || fail "the clock still wakes behind the screen locker, again"
+kill "$locker_pid"
+wait "$locker_pid" 2>/dev/null || true
+wait_until 5 "$probe" "$w" 53 20 now || fail "with the locker gone, the face does not show the present second"
+"$probe" "$w" 53 20 3 >"$work/after-locker" 2>&1 || fail "ticks after the locker: $(cat "$work/after-locker")"
+
 open_menu "$w"
 xdotool key Down Down Down Down Down Return  # Clock Options ...
 wait_until 5 has_window_named "Clock Options" || fail "no Clock Options dialog"
@@ -61,4 +82,5 @@ clock_running || fail "the program ended"
 no_sanitizer_report
 echo "real clock: every second: $(cat "$work/every-second"); every 2 s: $(cat "$work/every-2-seconds")"
 echo "real clock: wake-ups over 3 s behind the screen saver: $asleep; after it: $(cat "$work/after-saver")"
+echo "real clock: after the screen locker: $(cat "$work/after-locker")"
 echo "real clock: passed"
