@@ -66,7 +66,8 @@ class SightWatch : public QObject, public QAbstractNativeEventFilter {
 #endif
 #ifdef Q_OS_WIN
     windows_ = std::make_unique<win32::DisplayWatch>(
-        [this](ScreenSight::Reason reason, bool unseen) { Set(reason, unseen); });
+        [this](unsigned long state) { Set(ScreenSight::DisplayOff, DisplayDark(state)); },
+        [this](bool locked) { Set(ScreenSight::SessionLocked, locked); });
 #endif
   }
   ~SightWatch() override {
@@ -98,8 +99,10 @@ class SightWatch : public QObject, public QAbstractNativeEventFilter {
     return false;  // the toolkit sees every event as before
   }
 
+#ifdef TINTWATCH_HAVE_QTDBUS
  public slots:
   void LockerActiveChanged(bool active, const QDBusMessage& message) { LockerSays(message.service(), active); }
+#endif
 
  private:
   void Set(ScreenSight::Reason reason, bool unseen) {
@@ -183,4 +186,5 @@ void WhenScreenSeenChanges(QObject* owner, std::function<void(bool seen)> change
 
 }  // namespace tintwatch
 
-#include "ScreenBlank.moc"
+// Generated in the build folder, not a file of the tree.
+#include <ScreenBlank.moc>

@@ -23,7 +23,8 @@ LRESULT CALLBACK Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-DisplayWatch::DisplayWatch(Changed changed) : changed_(std::move(changed)) {
+DisplayWatch::DisplayWatch(DisplayState display, SessionLock session)
+    : display_(std::move(display)), sessionLock_(std::move(session)) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &Receive;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -56,12 +57,12 @@ bool DisplayWatch::Take(unsigned message, unsigned long long wParam, long long l
     }
     DWORD state = 0;
     std::memcpy(&state, setting->Data, sizeof state);
-    changed_(ScreenSight::DisplayOff, DisplayDark(state));
+    display_(state);
     return true;
   }
   if (message == WM_WTSSESSION_CHANGE) {
-    if (wParam == WTS_SESSION_LOCK) changed_(ScreenSight::SessionLocked, true);
-    if (wParam == WTS_SESSION_UNLOCK) changed_(ScreenSight::SessionLocked, false);
+    if (wParam == WTS_SESSION_LOCK) sessionLock_(true);
+    if (wParam == WTS_SESSION_UNLOCK) sessionLock_(false);
     return false;
   }
   return false;

@@ -2,8 +2,6 @@
 
 #include <functional>
 
-#include "core/window/ScreenSight.h"
-
 // The Windows side of the screen not being seen: the console display's
 // power state and the session's lock. Kept free of Qt so that it builds with
 // any Windows compiler on its own.
@@ -14,9 +12,12 @@ namespace tintwatch::win32 {
 // change) and the session's lock and unlock (WTS notifications).
 class DisplayWatch {
  public:
-  using Changed = std::function<void(ScreenSight::Reason reason, bool unseen)>;
+  // The display's state as Windows gives it (0 off, 1 on, 2 dimmed); the
+  // session locked (true) or unlocked.
+  using DisplayState = std::function<void(unsigned long state)>;
+  using SessionLock = std::function<void(bool locked)>;
 
-  explicit DisplayWatch(Changed changed);
+  DisplayWatch(DisplayState display, SessionLock session);
   DisplayWatch(const DisplayWatch&) = delete;
   DisplayWatch& operator=(const DisplayWatch&) = delete;
   ~DisplayWatch();
@@ -31,7 +32,8 @@ class DisplayWatch {
 
  private:
 
-  Changed changed_;
+  DisplayState display_;
+  SessionLock sessionLock_;
   void* window_ = nullptr;
   void* power_ = nullptr;
   bool session_ = false;

@@ -6,16 +6,15 @@
 #include <xcb/xcbext.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace tintwatch::x11 {
 
 namespace {
 
-// DPMS 1.2's additions, as the protocol headers of xorgproto give them.
+// DPMS 1.2's request, as the protocol headers of xorgproto give it (libxcb
+// 1.15 knows DPMS only up to 1.1).
 constexpr std::uint8_t kDpmsSelectInput = 8;
 constexpr std::uint32_t kDpmsInfoNotifyMask = 1;
-constexpr std::uint16_t kDpmsInfoNotify = 0;
 
 template <typename Reply>
 struct Freed {
@@ -89,18 +88,6 @@ std::optional<SightChange> BlankEvents::Take(const xcb_generic_event_t* event) c
     }
   }
   return std::nullopt;
-}
-
-std::optional<DpmsInfo> DpmsInfoNotify(const std::uint8_t* event, std::uint8_t opcode) {
-  // type, extension, sequence (2), length (4), evtype (2), pad (2),
-  // timestamp (4), power_level (2), state (1): the server's own byte order.
-  if ((event[0] & 0x7f) != XCB_GE_GENERIC || event[1] != opcode) return std::nullopt;
-  std::uint16_t evtype = 0;
-  std::uint16_t level = 0;
-  std::memcpy(&evtype, event + 8, 2);
-  std::memcpy(&level, event + 16, 2);
-  if (evtype != kDpmsInfoNotify) return std::nullopt;
-  return DpmsInfo{level, event[18] != 0};
 }
 
 }  // namespace tintwatch::x11

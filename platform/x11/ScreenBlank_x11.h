@@ -35,14 +35,4 @@ class BlankEvents {
   std::vector<SightChange> initial_;
 };
 
-// DPMS 1.2's InfoNotify, from the 32 bytes of a generic event as the server
-// sends it: whether it is one for the extension of OPCODE, and the monitor's
-// power level and DPMS's enabled flag it carries. (libxcb 1.15 knows DPMS
-// only up to 1.1.)
-struct DpmsInfo {
-  int powerLevel;
-  bool enabled;
-};
-std::optional<DpmsInfo> DpmsInfoNotify(const std::uint8_t* event, std::uint8_t opcode);
-
 }  // namespace tintwatch::x11

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -273,6 +274,23 @@ TEST_F(ClockWindowTest, UnseenScreenSleepsTimer1AndTheReturnDrawsThePresentSecon
   EXPECT_FALSE(sight.Set(ScreenSight::MonitorOff, true));
   EXPECT_FALSE(sight.Set(ScreenSight::ScreenSaver, false));
   EXPECT_TRUE(sight.Set(ScreenSight::MonitorOff, false));
+}
+
+TEST(DpmsInfoNotifyTest, TheMonitorsPowerLevelAndStateFromTheServersEvent) {
+  // A generic event as the server writes it: type 35, the extension's
+  // opcode, then evtype 0 at byte 8, the power level at 16, the state at 18.
+  std::uint8_t event[32] = {35, 150};
+  const std::uint16_t off = 3;
+  std::memcpy(event + 16, &off, 2);
+  event[18] = 1;
+  const auto info = DpmsInfoNotify(event, 150);
+  ASSERT_TRUE(info.has_value());
+  EXPECT_EQ(info->powerLevel, 3);
+  EXPECT_TRUE(info->enabled);
+  EXPECT_TRUE(MonitorDark(info->powerLevel, info->enabled));
+  EXPECT_FALSE(DpmsInfoNotify(event, 151).has_value());  // another extension's
+  event[8] = 1;
+  EXPECT_FALSE(DpmsInfoNotify(event, 150).has_value());  // another of its events
 }
 
 TEST_F(ClockWindowTest, UnseenScreenLeavesTheHueCheckTestItsPace) {

@@ -11,16 +11,12 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "modal_watch.h"
 #include "platform/TaskbarEntry.h"
 #include "qt/Form1.h"
-#ifdef TINTWATCH_HAVE_XCB_BLANK
-#include "platform/x11/ScreenBlank_x11.h"
-#endif
 
 namespace tintwatch {
 namespace {
@@ -180,25 +176,6 @@ TEST_F(Form1Test, ClockTicksKeepStepWithTheWallClocksSecondsTheTestsStepsDoNot) 
   EXPECT_EQ(form.Timer2().ArmedDelay(), 1250);
   form.Timer2().SetInterval(0);
 }
-
-#ifdef TINTWATCH_HAVE_XCB_BLANK
-TEST(DpmsInfoNotifyTest, TheMonitorsPowerLevelAndStateFromTheServersEvent) {
-  // A generic event as the server writes it: type 35, the extension's
-  // opcode, then evtype 0 at byte 8, the power level at 16, the state at 18.
-  std::uint8_t event[32] = {35, 150};
-  const std::uint16_t off = 3;
-  std::memcpy(event + 16, &off, 2);
-  event[18] = 1;
-  const auto info = x11::DpmsInfoNotify(event, 150);
-  ASSERT_TRUE(info.has_value());
-  EXPECT_EQ(info->powerLevel, 3);
-  EXPECT_TRUE(info->enabled);
-  EXPECT_TRUE(MonitorDark(info->powerLevel, info->enabled));
-  EXPECT_FALSE(x11::DpmsInfoNotify(event, 151).has_value());  // another extension's
-  event[8] = 1;
-  EXPECT_FALSE(x11::DpmsInfoNotify(event, 150).has_value());  // another of its events
-}
-#endif
 
 TEST(QtIntervalTimerTest, EachTickWorksOutItsNextDelayFromTheWallClock) {
   std::int64_t wall = 1796658453998;  // 2 ms before a second

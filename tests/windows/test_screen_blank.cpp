@@ -19,11 +19,8 @@ namespace {
 constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 constexpr GUID kOtherSetting = {0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
 
-struct Heard {
-  ScreenSight::Reason reason;
-  bool unseen;
-  bool operator==(const Heard&) const = default;
-};
+// What the watch passed on: the display's state, or 10 + a lock (1) or unlock (0).
+using Heard = unsigned long;
 
 // A WM_POWERBROADCAST as Windows sends it: the setting's GUID and a DWORD.
 LRESULT SendSetting(HWND window, const GUID& setting, DWORD value) {
@@ -35,9 +32,10 @@ LRESULT SendSetting(HWND window, const GUID& setting, DWORD value) {
   return SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(data));
 }
 
-TEST(DisplayWatchTest, DisplayOffAndLockedSessionAreUnseenDimmedIsNot) {
+TEST(DisplayWatchTest, TellsTheDisplaysStateAndTheSessionsLock) {
   std::vector<Heard> heard;
-  DisplayWatch watch([&](ScreenSight::Reason reason, bool unseen) { heard.push_back({reason, unseen}); });
+  DisplayWatch watch([&](unsigned long state) { heard.push_back(state); },
+                     [&](bool locked) { heard.push_back(10 + (locked ? 1 : 0)); });
   ASSERT_NE(watch.Window(), nullptr);
   EXPECT_TRUE(watch.DisplayStateRegistered());
   EXPECT_TRUE(watch.SessionRegistered());
@@ -50,15 +48,13 @@ TEST(DisplayWatchTest, DisplayOffAndLockedSessionAreUnseenDimmedIsNot) {
 
   const auto window = static_cast<HWND>(watch.Window());
   EXPECT_EQ(SendSetting(window, kConsoleDisplayState, 0), TRUE);  // off
-  SendSetting(window, kConsoleDisplayState, 2);                   // dimmed: still seen
+  SendSetting(window, kConsoleDisplayState, 2);                   // dimmed
   SendSetting(window, kConsoleDisplayState, 1);                   // on
   SendSetting(window, kOtherSetting, 0);                          // not the display's: ignored
   SendMessageW(window, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 1);
   SendMessageW(window, WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT, 1);  // ignored
   SendMessageW(window, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 1);
-  const std::vector<Heard> expected = {{ScreenSight::DisplayOff, true},     {ScreenSight::DisplayOff, false},
-                                       {ScreenSight::DisplayOff, false},    {ScreenSight::SessionLocked, true},
-                                       {ScreenSight::SessionLocked, false}};
+  const std::vector<Heard> expected = {0, 2, 1, 11, 10};
   EXPECT_EQ(heard, expected);
 }
 
