@@ -9,11 +9,14 @@
 # CPU time, and the bytes the program wrote (to the server, in effect), for
 # xclock and for the clock opaque, see-through, with the Lab face, and
 # see-through at 4x its size (Bigger twice); with an earlier build given,
-# its rows too, measured in the same rounds.
+# its rows too, measured in the same rounds. First of all, the clock and
+# xclock side by side behind the server's screen saver (xset s activate):
+# their wake-ups and CPU time per minute while nothing can be seen.
 #   bash bench/compare-xclock.sh [path/to/tintwatch [path/to/earlier/tintwatch]]
 # BENCH_STARTS (default 31) starts of each; BENCH_SECONDS (default 60);
 # BENCH_TICKING (default 60) seconds of each program one at a time, in
-# BENCH_ROUNDS (default 3) interleaved rounds.
+# BENCH_ROUNDS (default 3) interleaved rounds. BENCH_SAVER (default 60)
+# seconds behind the screen saver; BENCH_SAVER_ONLY=1 measures only that.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 export TINTWATCH=$(realpath "${1:-$top/build/tintwatch}")
@@ -35,6 +38,37 @@ rss_kb() { awk '/VmRSS/{print $2}' "/proc/$1/status"; }
 folder=$work/home
 mkdir -p "$folder"
 write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
+
+# Behind the screen saver, both at once: wake-ups (voluntary context
+# switches of all threads) and CPU time, per minute.
+saver_wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n + 0}'; }
+saver_cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%d\n", n}'; }
+(cd "$folder" && exec "$TINTWATCH") >"$work/saver-clock.log" 2>&1 &
+saver_clock=$!
+pids+=($saver_clock)
+xclock -update 1 -geometry 110x110+300+100 >"$work/saver-xclock.log" 2>&1 &
+saver_xclock=$!
+pids+=($saver_xclock)
+wait_until 10 has_clock_window || fail "no clock"
+wait_until 10 bash -c "xdotool search --onlyvisible --class '^XClock\$' | grep -q ." || fail "no xclock"
+sleep 2  # past the start
+xset s activate
+sleep 1  # the notify has gone round
+saver_from="$(saver_wakeups $saver_clock) $(saver_cpu_ns $saver_clock) $(saver_wakeups $saver_xclock) $(saver_cpu_ns $saver_xclock)"
+sleep "${BENCH_SAVER:-60}"
+saver_to="$(saver_wakeups $saver_clock) $(saver_cpu_ns $saver_clock) $(saver_wakeups $saver_xclock) $(saver_cpu_ns $saver_xclock)"
+xset s reset
+kill $saver_clock $saver_xclock
+wait $saver_clock $saver_xclock 2>/dev/null || true
+awk -v s="${BENCH_SAVER:-60}" -v from="$saver_from" -v to="$saver_to" 'BEGIN {
+  split(from, a, " "); split(to, b, " "); f = 60 / s
+  printf "Behind the screen saver (xset s activate), both running, per minute over %s s:\n\n", s
+  printf "| | wake-ups | CPU ms |\n|---|---|---|\n"
+  printf "| Tintwatch | %.0f | %.2f |\n", (b[1] - a[1]) * f, (b[2] - a[2]) * f / 1e6
+  printf "| xclock -update 1 | %.0f | %.2f |\n\n", (b[3] - a[3]) * f, (b[4] - a[4]) * f / 1e6
+}'
+[ -z "${BENCH_SAVER_ONLY:-}" ] || exit 0
+
 names=(tintwatch bare xclock)
 declare -A command=([tintwatch]="$TINTWATCH" [bare]="$tools/bare_qt" [xclock]="xclock -update 1 -geometry 110x110+300+100")
 declare -A times

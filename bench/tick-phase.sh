@@ -8,7 +8,12 @@
 # ring read from the X server (tests/e2e/second_probe) 300 and 700 ms into
 # every second, the share of those readings that named another second than
 # the wall clock's, and the delay from each second's start to the face
-# showing it. Then the hue check test's step intervals seen the same way.
+# showing it. Then how fast the face is right again when the server's screen
+# saver ends: from the request that ends it to the first reading of the ring
+# that names the present second (median and worst of 10, each after 2 s
+# behind the screen saver, ended at another point of the second each time).
+# Then the hue check test's step intervals seen the same way, once in plain
+# sight and once run behind the screen saver, which must not change them.
 #   bash bench/tick-phase.sh [tintwatch ...]     (default build/tintwatch)
 # BENCH_SECONDS (default 30) sets the length of each measurement.
 set -euo pipefail
@@ -90,6 +95,8 @@ for k in "${!running[@]}"; do
   pids+=($!)
 done
 wait "${probe_pids[@]}" || true
+wake=$("$probe" "$(xdotool search --all --onlyvisible --pid "${running[0]}" --classname '^tintwatch$' | head -n 1)" 53 20 \
+  wake 10 2>&1) || true
 for k in "${!running[@]}"; do trace "${running[$k]}" "${files[$k]}"; done
 trace $xc "$work/xclock.trace"
 sleep "$seconds"
@@ -105,9 +112,13 @@ for k in "${!names[@]}"; do
   printf '| %s | %s ms | %s ms | %s | %s |\n' "${names[$k]}" "$median" "$worst" "$count" "$shown"
 done
 kill $xc "${running[@]}"
+echo
+echo "Back from the screen saver to the present second on the face (${programs[0]}): $wake"
 
 # The hue check test's steps, seen the same way: a 12-change run with no key
-# pressed, the gaps between the X requests that show each new colour.
+# pressed, the gaps between the X requests that show each new colour; the
+# second run behind the screen saver.
+for where in "in sight" "behind the screen saver"; do
 folder=$work/hue
 mkdir -p "$folder"
 write_settings "$folder" " 1500  1500  0  1  100  100  100  100  0  0  1 "
@@ -120,14 +131,19 @@ xdotool key Up Up Up Return
 wait_until 5 has_window_named "Hue Check Test" || fail "no Hue Check Test dialog"
 t=$(window_named "Hue Check Test")
 expect_placed "$t" "184 250 664 376" "Hue Check Test"
-trace $clock_pid "$work/hue.trace"
+trace $clock_pid "$work/hue-${where// /-}.trace"
 xdotool mousemove --window "$t" 555 253 click 1
+[ "$where" = "in sight" ] || xset s activate
 wait_until 60 has_window_named "Hue Check Test" || fail "no result dialog"
+xset s reset
 # Requests closer together than 0.5 s belong to one step (the dialog's
 # closing, the result); the gaps between steps are what the run drew. The
 # first gap, from OK to the first colour, also waits for the clock's tick.
-x_requests "$work/hue.trace" |
+x_requests "$work/hue-${where// /-}.trace" |
   awk 'NR == 1 {last = $1; next} {if ($1 - last > 0.5 && gaps++) print ($1 - last) * 1000; last = $1}' |
   sort -n | awk '{v[NR] = $1; if ($1 < 1250 || $1 > 2005) out++}
-                 END {printf "Hue check test: %d step gaps, shortest %.1f ms, longest %.1f ms, outside 1250..2000 ms (+5): %d\n",
-                      NR, v[1], v[NR], out}'
+                 END {printf "Hue check test %s: %d step gaps, shortest %.1f ms, longest %.1f ms, outside 1250..2000 ms (+5): %d\n",
+                      where, NR, v[1], v[NR], out}' where="$where"
+kill $clock_pid
+wait $clock_pid 2>/dev/null || true
+done

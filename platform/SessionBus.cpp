@@ -83,12 +83,20 @@ void KeepAccessibilityOffASilentBus() {
   }
 }
 
+bool SessionBusAnswered() {
+  Check& check = TheCheck();
+  if (!check.running) return false;
+  const std::lock_guard lock(check.mutex);
+  return check.answer == x11::BusAnswer::Answers || check.answer == x11::BusAnswer::Unchecked;
+}
+
 #else
 
 // Elsewhere the bridge is the system's own (UI Automation on Windows) and
 // waits on no bus.
 void StartSessionBusCheck() {}
 void KeepAccessibilityOffASilentBus() {}
+bool SessionBusAnswered() { return false; }
 
 #endif
 

@@ -17,4 +17,9 @@ void StartSessionBusCheck();
 // nothing is done, and the bridge connects as it always does.
 void KeepAccessibilityOffASilentBus();
 
+// Whether the check is done and found a bus that answers (or one of a kind
+// it does not look at): only then may the program itself connect to it
+// without the risk of waiting on it. Never waits.
+bool SessionBusAnswered();
+
 }  // namespace tintwatch

@@ -28,6 +28,7 @@
 #include "platform/DirectPresent.h"
 #include "platform/DisplayRoute.h"
 #include "platform/LayeredWindows.h"
+#include "platform/ScreenBlank.h"
 #include "platform/Screens.h"
 #include "platform/TaskbarEntry.h"
 
@@ -379,6 +380,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
       firstShown_ = true;
       QTimer::singleShot(0, this, [this] {
         StartAccessibility();
+        // Unseen, the clock sleeps; seen again, the present second goes out
+        // at once, and the words with it.
+        WhenScreenSeenChanges(this, [this](bool seen) { Tick([this, seen] { window_.ScreenSeen(seen); }); });
         if (firstOnScreen_) std::exchange(firstOnScreen_, nullptr)();
       });
     }

@@ -30,9 +30,15 @@ void QtIntervalTimer::SetEnabled(bool enabled) {
   Restart();
 }
 
+void QtIntervalTimer::SetAsleep(bool asleep) {
+  if (asleep == asleep_) return;
+  asleep_ = asleep;
+  Restart();
+}
+
 void QtIntervalTimer::Restart() {
   timer_.stop();
-  if (enabled_ && interval_ > 0) Arm(pace_ == Pace::WallClock ? wallClock_() : 0);
+  if (enabled_ && interval_ > 0 && !asleep_) Arm(pace_ == Pace::WallClock ? wallClock_() : 0);
 }
 
 void QtIntervalTimer::Arm(std::int64_t now) {

@@ -9,7 +9,7 @@
 namespace tintwatch {
 
 // The program's timer over QTimer: precise, restarted by every interval
-// change, silent at interval 0 or while disabled.
+// change, silent at interval 0, while disabled or while asleep.
 //
 // A clock's timer is paced by the wall clock: each tick is aimed just past
 // the next multiple of the interval (every whole second, every fifth), so the
@@ -27,6 +27,8 @@ class QtIntervalTimer : public IntervalTimer {
   int Interval() const override { return interval_; }
   void SetEnabled(bool enabled) override;
   bool Enabled() const override { return enabled_; }
+  void SetAsleep(bool asleep) override;
+  bool Asleep() const override { return asleep_; }
   // Whether a tick is on its way, and in how many milliseconds (for tests).
   bool Running() const { return timer_.isActive(); }
   int ArmedDelay() const { return timer_.interval(); }
@@ -44,6 +46,7 @@ class QtIntervalTimer : public IntervalTimer {
   std::int64_t firedAt_ = 0;
   int interval_ = 0;
   bool enabled_ = true;
+  bool asleep_ = false;
 };
 
 }  // namespace tintwatch

@@ -5,7 +5,8 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev libgtest-dev libbenchmark-dev
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev
+          libxcb-screensaver0-dev libxcb-dpms0-dev libgtest-dev libbenchmark-dev
           fonts-liberation qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-noto-core)
 if [ "${1:-}" = test ]; then
   packages+=(ccache clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
@@ -14,6 +15,8 @@ if [ "${1:-}" = test ]; then
              groff-base man-db bsdextrautils dbus-daemon dbus-bin at-spi2-core python3-dbus x11-session-utils
              # The Arabic texts laid out as a first letter's direction lays them out.
              libfribidi-bin
+             # A real screen locker on the session bus, for the real-clock test.
+             mate-screensaver
              # The Windows program: Qt for Windows built from Debian's source
              # (scripts/build-qt-windows.sh), its installer, and what tries it.
              ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64)

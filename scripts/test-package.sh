@@ -28,7 +28,8 @@ version=$(sed -n 's/^project(Tintwatch VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLi
 depends=$(dpkg-deb -f "$deb" Depends)
 # Qt's own texts (message box buttons, a text box's menu) in the user's
 # language come from qt6-translations-l10n.
-for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shape0 libxcb-shm0 \
+for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 libxcb1 libxcb-shape0 libxcb-shm0 \
+               libxcb-screensaver0 libxcb-dpms0 \
                qt6-translations-l10n; do
   sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends" | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done

@@ -77,6 +77,12 @@ void ClockWindow::Timer1_Timer(std::int64_t firedAtMilliseconds) {
     run_.StartHueTest();
     return;
   }
+  // Awake while unseen only because a test was on when the screen went:
+  // asleep from this tick, which nobody would see.
+  if (!seen_) {
+    timer1_.SetAsleep(true);
+    return;
+  }
   face_.DrawClock(time_.LocalAt(firedAtMilliseconds));
 }
 
@@ -98,6 +104,24 @@ void ClockWindow::Picture1_MouseMove(int buttons, int, double, double) {
 }
 
 void ClockWindow::MoveEnded() { timer1_.SetEnabled(true); }
+
+void ClockWindow::ScreenSeen(bool seen) {
+  if (seen == seen_) return;
+  seen_ = seen;
+  if (!seen) {
+    // The run's own timer is never touched; an armed test needs Timer1's
+    // next tick to start, so Timer1 stays awake until a tick finds no test.
+    if (!test_.TestActive) timer1_.SetAsleep(true);
+    return;
+  }
+  if (!timer1_.Asleep()) return;
+  timer1_.SetAsleep(false);
+  // The time that passed unseen is not drawn: only the present second, and
+  // only where Timer1 would have drawn it (not stopped with S, nor mid-move).
+  if (timer1_.Enabled() && timer1_.Interval() > 0 && !test_.TestActive) {
+    face_.DrawClock(time_.Now());
+  }
+}
 
 void ClockWindow::ScreensChanged() {
   MoveWithinReach(Rounded(port_.Left(), port_.Top(), port_.Width(), port_.Height()));

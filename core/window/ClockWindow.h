@@ -96,6 +96,11 @@ class ClockWindow : private HueTestPort {
   void MoveEnded();
   // Screens were added, removed or resized: a clock left on none comes back.
   void ScreensChanged();
+  // The screen can no longer be seen (screen saver, monitor off, locked
+  // session), or can again. Unseen, Timer1 sleeps; seen again, the face
+  // shows the present second at once and Timer1 ticks on from there. A hue
+  // check test, armed or running, keeps its own pace throughout.
+  void ScreenSeen(bool seen);
 
   void mOnTop_Click();
   void mopaque_Click();
@@ -165,6 +170,7 @@ class ClockWindow : private HueTestPort {
   LabColour lab_;
   ClockFace face_;
   HueTestRun run_;
+  bool seen_ = true;
 };
 
 }  // namespace tintwatch

@@ -24,10 +24,16 @@ class FakeTimer : public IntervalTimer {
     enabled = on;
   }
   bool Enabled() const override { return enabled; }
-  bool Ticking() const { return enabled && interval > 0; }
+  void SetAsleep(bool on) override {
+    if (!on && asleep) ++restarts;
+    asleep = on;
+  }
+  bool Asleep() const override { return asleep; }
+  bool Ticking() const { return enabled && interval > 0 && !asleep; }
 
   int interval = 0;
   bool enabled = true;
+  bool asleep = false;
   int restarts = 0;
 };
 

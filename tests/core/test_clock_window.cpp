@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -8,6 +9,7 @@
 #include "core/time/TickPhase.h"
 #include "core/window/ClockWindow.h"
 #include "core/window/ScreenPlace.h"
+#include "core/window/ScreenSight.h"
 #include "fakes.h"
 
 namespace tintwatch {
@@ -217,6 +219,109 @@ TEST_F(ClockWindowTest, TimeInWordsTellsTheLastDrawingAndNothingDuringATest) {
   EXPECT_NE(window.WordsMinuteNow(), at1548);
   window.Timer1_Timer();
   EXPECT_EQ(window.TimeInWords(digits), "");
+}
+
+TEST_F(ClockWindowTest, UnseenScreenSleepsTimer1AndTheReturnDrawsThePresentSecond) {
+  // Every source of darkness, each alone: one that covers the screen puts
+  // Timer1 asleep, one that does not leaves it ticking.
+  struct Case {
+    const char* what;
+    ScreenSight::Reason reason;
+    bool unseen;
+  };
+  const Case cases[] = {
+      {"saver off", ScreenSight::ScreenSaver, SaverCovers(0)},
+      {"saver on", ScreenSight::ScreenSaver, SaverCovers(1)},
+      {"saver cycling", ScreenSight::ScreenSaver, SaverCovers(2)},
+      {"saver disabled", ScreenSight::ScreenSaver, SaverCovers(3)},
+      {"monitor on", ScreenSight::MonitorOff, MonitorDark(0, true)},
+      {"monitor standby", ScreenSight::MonitorOff, MonitorDark(1, true)},
+      {"monitor suspended", ScreenSight::MonitorOff, MonitorDark(2, true)},
+      {"monitor off", ScreenSight::MonitorOff, MonitorDark(3, true)},
+      {"monitor off, DPMS disabled", ScreenSight::MonitorOff, MonitorDark(3, false)},
+      {"locker active", ScreenSight::Locker, true},
+      {"display off", ScreenSight::DisplayOff, DisplayDark(0)},
+      {"display on", ScreenSight::DisplayOff, DisplayDark(1)},
+      {"display dimmed", ScreenSight::DisplayOff, DisplayDark(2)},
+      {"session locked", ScreenSight::SessionLocked, true},
+  };
+  const bool expected[] = {false, true, true, false, false, true, true, true, false, true, true, false, false, true};
+  int i = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeTimer timer;
+    timer.interval = 1000;
+    ClockWindow clock{port, surface, timer, timer2, time, random, test, file_};
+    ScreenSight sight;
+    EXPECT_EQ(sight.Set(c.reason, c.unseen), expected[i]);
+    clock.ScreenSeen(sight.Seen());
+    EXPECT_EQ(timer.Ticking(), !expected[i]);
+    surface.ops.clear();
+    time.time = {15, 50, 12};
+    EXPECT_EQ(sight.Set(c.reason, false), expected[i]);
+    clock.ScreenSeen(sight.Seen());
+    EXPECT_TRUE(timer.Ticking());
+    // Back, the face shows the present second at once, and nothing of the
+    // time that passed; a screen that never went dark draws nothing extra.
+    EXPECT_EQ(surface.Of(Kind::Disc).size(), expected[i] ? 3u : 0u);
+    EXPECT_EQ(surface.ops.size(), expected[i] ? 3u : 0u);
+    time.time = {15, 47, 33};
+    ++i;
+  }
+  // Two sources at once: seen only when both have gone.
+  ScreenSight sight;
+  EXPECT_TRUE(sight.Set(ScreenSight::ScreenSaver, true));
+  EXPECT_FALSE(sight.Set(ScreenSight::MonitorOff, true));
+  EXPECT_FALSE(sight.Set(ScreenSight::ScreenSaver, false));
+  EXPECT_TRUE(sight.Set(ScreenSight::MonitorOff, false));
+}
+
+TEST(DpmsInfoNotifyTest, TheMonitorsPowerLevelAndStateFromTheServersEvent) {
+  // A generic event as the server writes it: type 35, the extension's
+  // opcode, then evtype 0 at byte 8, the power level at 16, the state at 18.
+  std::uint8_t event[32] = {35, 150};
+  const std::uint16_t off = 3;
+  std::memcpy(event + 16, &off, 2);
+  event[18] = 1;
+  const auto info = DpmsInfoNotify(event, 150);
+  ASSERT_TRUE(info.has_value());
+  EXPECT_EQ(info->powerLevel, 3);
+  EXPECT_TRUE(info->enabled);
+  EXPECT_TRUE(MonitorDark(info->powerLevel, info->enabled));
+  EXPECT_FALSE(DpmsInfoNotify(event, 151).has_value());  // another extension's
+  event[8] = 1;
+  EXPECT_FALSE(DpmsInfoNotify(event, 150).has_value());  // another of its events
+}
+
+TEST_F(ClockWindowTest, UnseenScreenLeavesTheHueCheckTestItsPace) {
+  Loaded();
+  timer1.interval = 1000;
+  // Armed: Timer1 stays awake, for its next tick starts the run.
+  test.TestActive = true;
+  window.ScreenSeen(false);
+  EXPECT_TRUE(timer1.Ticking());
+  window.Timer1_Timer();
+  EXPECT_TRUE(timer2.Ticking());
+  EXPECT_EQ(timer2.interval, 1250);
+  EXPECT_FALSE(timer2.asleep);
+  // The run ends unseen: the first tick after it finds no test, draws
+  // nothing and puts Timer1 asleep.
+  test.TestActive = false;
+  timer1.enabled = true;
+  surface.ops.clear();
+  window.Timer1_Timer();
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_FALSE(timer1.Ticking());
+  window.ScreenSeen(true);
+  EXPECT_TRUE(timer1.Ticking());
+  EXPECT_EQ(surface.Of(Kind::Disc).size(), 3u);
+  // Stopped with S, the face stays as it was when the screen comes back.
+  timer1.interval = 0;
+  window.ScreenSeen(false);
+  surface.ops.clear();
+  window.ScreenSeen(true);
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_EQ(timer1.interval, 0);
 }
 
 TEST_F(ClockWindowTest, SKeyStopsAndRestarts) {

@@ -7,6 +7,14 @@
 //   second_probe WINDOW X Y SECONDS [RATE]
 // Prints "samples N other W delay median M worst X ticks K"; exits 1 when a
 // sample showed another second or a tick never showed.
+//   second_probe WINDOW X Y wake ROUNDS
+// Turns the server's screen saver on, and 2 s later (at another point of
+// the second each round) off, and times each return: from the moment before
+// the request that ends the screen saver to the first reading of the ring
+// that names the present second. Prints "wakes N median M worst X"; exits 1
+// when the right second did not show within a second.
+//   second_probe WINDOW X Y now
+// Exits 0 when the ring names the present second, 1 when it does not.
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -73,6 +81,11 @@ class Probe {
   }
   ~Probe() { xcb_disconnect(connection_); }
 
+  void ScreenSaver(bool on) {
+    xcb_force_screen_saver(connection_, on ? XCB_SCREEN_SAVER_ACTIVE : XCB_SCREEN_SAVER_RESET);
+    xcb_flush(connection_);
+  }
+
   // The pixel as rrggbb (a 24-bit TrueColor screen), or nothing when the
   // window cannot be read.
   std::optional<std::uint32_t> Pixel() {
@@ -99,12 +112,61 @@ class Probe {
 
 }  // namespace
 
+// The screen saver's end, timed ROUNDS times.
+int Wakes(Probe& probe, const std::map<std::uint32_t, int>& colours, int rounds) {
+  std::vector<double> delays;
+  int late = 0;
+  for (int round = 0; round < rounds; ++round) {
+    probe.ScreenSaver(true);
+    // Long enough for the clock to have gone to sleep; each round ends the
+    // screen saver at another point of the second.
+    const std::int64_t end = (WallMilliseconds() / 1000 + 2) * 1000 + (round * 97 + 13) % 1000;
+    SleepUntil(end);
+    const double from = WallMillisecondsExact();
+    probe.ScreenSaver(false);
+    for (;;) {
+      const std::optional<std::uint32_t> pixel = probe.Pixel();
+      const double at = WallMillisecondsExact();
+      const auto found = pixel ? colours.find(*pixel) : colours.end();
+      if (found != colours.end() && found->second == static_cast<int>(static_cast<std::int64_t>(at) / 1000 % 60)) {
+        delays.push_back(at - from);
+        break;
+      }
+      if (at > from + 1000) {
+        std::printf("round %d: the present second did not show\n", round);
+        ++late;
+        break;
+      }
+    }
+  }
+  std::sort(delays.begin(), delays.end());
+  std::printf("wakes %zu median %.1f worst %.1f\n", delays.size(),
+              delays.empty() ? 0 : delays[(delays.size() - 1) / 2], delays.empty() ? 0 : delays.back());
+  return late == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   if (argc != 5 && argc != 6) {
-    std::fprintf(stderr, "usage: %s WINDOW X Y SECONDS [RATE]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s WINDOW X Y SECONDS [RATE]\n       %s WINDOW X Y wake ROUNDS\n       %s WINDOW X Y now\n", argv[0],
+                 argv[0], argv[0]);
     return 2;
   }
   const auto window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
+  if (std::string(argv[4]) == "now" && argc == 5) {
+    Probe probe(window, std::atoi(argv[2]), std::atoi(argv[3]));
+    const std::map<std::uint32_t, int> colours = SecondColours();
+    const std::int64_t before = WallMilliseconds() / 1000 % 60;
+    const std::optional<std::uint32_t> pixel = probe.Pixel();
+    const std::int64_t after = WallMilliseconds() / 1000 % 60;
+    const auto found = pixel ? colours.find(*pixel) : colours.end();
+    // A reading across a boundary may see either side of it.
+    return found != colours.end() && (found->second == before || found->second == after) ? 0 : 1;
+  }
+  if (std::string(argv[4]) == "wake") {
+    if (argc != 6) return 2;
+    Probe probe(window, std::atoi(argv[2]), std::atoi(argv[3]));
+    return Wakes(probe, SecondColours(), std::atoi(argv[5]));
+  }
   const int seconds = std::atoi(argv[4]);
   const int rate = argc == 6 ? std::max(1, std::atoi(argv[5])) : 1;
   Probe probe(window, std::atoi(argv[2]), std::atoi(argv[3]));

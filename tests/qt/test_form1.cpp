@@ -160,6 +160,17 @@ TEST_F(Form1Test, ClockTicksKeepStepWithTheWallClocksSecondsTheTestsStepsDoNot) 
   form.Timer1().SetEnabled(false);  // as a drag does
   form.Timer1().SetEnabled(true);
   EXPECT_EQ(form.Timer1().ArmedDelay(), 1000);
+  // Asleep while the screen is unseen, a drag's end included; awake again,
+  // on the next boundary from then.
+  form.Window().ScreenSeen(false);
+  EXPECT_FALSE(form.Timer1().Running());
+  form.Timer1().SetEnabled(false);
+  form.Timer1().SetEnabled(true);
+  EXPECT_FALSE(form.Timer1().Running());
+  time_.milliseconds = 690;
+  form.Window().ScreenSeen(true);
+  EXPECT_TRUE(form.Timer1().Running());
+  EXPECT_EQ(form.Timer1().ArmedDelay(), 310);
   // The hue test's steps keep their own random intervals.
   form.Timer2().SetInterval(1250);
   EXPECT_EQ(form.Timer2().ArmedDelay(), 1250);
