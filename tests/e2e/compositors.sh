@@ -162,6 +162,27 @@ start_x_server() {
   xsetroot -solid '#3a6ea5'
 }
 x_screenshot() { import -window root "$work/screen.png"; }
+# Whether the picture shows what lies below a window's holes, and whether
+# the pointer is the compositor's (clicks focus, drags move).
+shows_holes=yes
+pointer_in_compositor=yes
+
+# A rootless XWayland has no picture of its root: its top-level windows,
+# each as it has drawn itself (holes and all), laid out bottom to top on
+# black.
+xwayland_picture() {
+  local w x y width height state layers=()
+  # (xwininfo lists the top one first.)
+  for w in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}' | tac); do
+    read -r x y width height state < <(xwininfo -id "$w" 2>/dev/null |
+      awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} /Map State:/{s=$3} END{print x, y, w, h, s}') || continue
+    [ "$state" = IsViewable ] && [ "$width" -gt 3 ] && [ "$height" -gt 3 ] || continue
+    import -window "$w" "$work/layer-$w.png" 2>/dev/null || continue
+    layers+=("$work/layer-$w.png" -geometry "+$x+$y" -composite)
+  done
+  convert -size "${screen_width}x${screen_height}" xc:black "${layers[@]}" "$work/screen.png"
+  rm -f "$work"/layer-*.png
+}
 
 # Programs the session bus starts on demand get the session's displays, as
 # a desktop session hands them over.
@@ -237,8 +258,13 @@ start_mutter() {
   tell_session_bus
   wait_until 20 xdpyinfo || fail "mutter's XWayland does not answer: $(tail -n 5 "$work/mutter.log")"
   wait_until 10 manages_x_windows || fail "mutter does not manage X windows"
-  shot_source="XWayland's picture of its windows, not mutter's (mutter has no screenshot interface)"
-  screenshot() { import -window root "$work/screen.png"; }
+  shot_source="XWayland's windows laid out as XWayland stacks them, not mutter's picture (mutter has no screenshot interface)"
+  shows_holes=no
+  screenshot() { xwayland_picture; }
+  # Its remote desktop interface, the one way in for input, needs a screen
+  # cast, thus PipeWire: the pointer is XWayland's own (XTEST), which X
+  # clients feel and mutter does not (no focus on click, no moves).
+  pointer_in_compositor=no
 }
 
 # KDE's compositor: kwin_wayland headless with its XWayland. The installed

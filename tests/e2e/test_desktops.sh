@@ -21,6 +21,14 @@ esac
 started=$SECONDS
 note() { echo "$desktop_name: $*"; }
 note "pictures: $shot_source"
+# A click that gives a window the focus; where the pointer is not the
+# compositor's, the window is activated as a pager would.
+focus_by_click() {  # X Y WINDOW
+  pointer_click "$1" "$2"
+  [ "$pointer_in_compositor" = yes ] || xdotool windowactivate "$3" 2>/dev/null || true
+}
+[ "$pointer_in_compositor" = yes ] ||
+  note "NOT CHECKED: clicks that focus and drags: the pointer is XWayland's, which the compositor does not see"
 
 # Checks whose failure leaves the rest worth doing: each is named, with the
 # picture kept, and the test fails at its end.
@@ -141,7 +149,7 @@ no_tooltip() { ! has_tooltip; }
 wait_until 10 no_tooltip || fail "the tip stayed after the pointer left"
 
 # Bigger and Smaller, the keys of a clock that has the focus.
-pointer_click $colour_x $colour_y
+focus_by_click $colour_x $colour_y "$(clock_window)"
 press_keys equal
 expect_clock_at $cx $cy 220 "Bigger" && note "Bigger"
 press_keys minus
@@ -238,7 +246,7 @@ read -r sw sh sx sy < <(text_part)
   fail "the second window's button is not under the clock: at $bx,$by"
 second_drawn() { screenshot; [ "$(pixel $((bx + 290)) $((by + 190)))" = a05020 ]; }
 wait_until 10 second_drawn || fail "the second window is not shown: $(pixel $((bx + 290)) $((by + 190))) at its button's corner"
-pointer_click $((sx + sw - 10)) $((sy + sh / 2))
+focus_by_click $((sx + sw - 10)) $((sy + sh / 2)) "$(second_window)"
 active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')" = "$(printf '0x%x' "$(second_window)")" ]; }
 wait_until 5 active || fail "the second window is not the active one after a click on it: $(xprop -root _NET_ACTIVE_WINDOW)"
 expect_clock_at $cx $cy 110 "above the window activated after it" && note "clock above the window activated after it"
@@ -250,9 +258,13 @@ wait_until 5 menu_closed || fail "the menu stayed after White background"
 expect_pixel $disc_x $disc_y 80ff00 "the hour disc while see-through"
 # The window below shows through the white corner, and the desktop beside
 # it: both pictures are kept.
-check "the window below (a05020) through the white corner at $corner_x,$corner_y" \
-  near_pixel $corner_x $corner_y a05020 && note "see-through: the window below shows"
-echo "  shown there: $(pixel $corner_x $corner_y)"
+if [ "$shows_holes" = yes ]; then
+  check "the window below (a05020) through the white corner at $corner_x,$corner_y" \
+    near_pixel $corner_x $corner_y a05020 && note "see-through: the window below shows"
+  echo "  shown there: $(pixel $corner_x $corner_y)"
+else
+  note "see-through NOT SEEN: the picture here is not the compositor's and cannot show what lies below the holes"
+fi
 # The colours keep their clicks; a click on the white goes through.
 open_menu_at $disc_x $disc_y "a right click on the colours while see-through"
 press_keys Escape
@@ -272,12 +284,14 @@ fi
 # desktop itself once the clock has gone too.
 pointer_move 700 600
 no_second_shown() { screenshot; ! colour_near "$(pixel $corner_x $corner_y)" a05020; }
-check "the window below no longer shown through the white corner once it has gone" no_second_shown
+[ "$shows_holes" = no ] || check "the window below no longer shown through the white corner once it has gone" no_second_shown
 screenshot
 through=$(pixel $corner_x $corner_y)
 # A drag from a colour moves the clock; Exit saves the new place. (The
 # move may start late on a busy machine, so the clock goes a little less far
 # than the pointer: the place is read from its X window.)
+saved_x=$cx saved_y=$cy
+if [ "$pointer_in_compositor" = yes ]; then
 pointer_move 700 600
 pointer_move $colour_x $colour_y
 pointer_button down
@@ -292,7 +306,6 @@ drag_on() {
   [ $step -gt 10 ] || pointer_move $((colour_x + step * 10)) $((colour_y + step * 8))
   moved_place
 }
-saved_x=$cx saved_y=$cy
 if wait_until 10 drag_on; then
   pointer_button up
   read -r saved_x saved_y < <(moved_place)
@@ -301,6 +314,7 @@ if wait_until 10 drag_on; then
 else
   pointer_button up
   check "a drag moved the clock (its X window: $(x_geometry))" moved_place
+fi
 fi
 open_menu_at $((saved_x + 55)) $((saved_y + 20)) "Exit"
 press_keys Up Return
@@ -316,7 +330,7 @@ wait_until 5 corner_bare || fail "the clock's pixels stayed after its end"
 desktop_there=$(pixel $corner_x $corner_y)
 [ "$desktop_there" != 000000 ] || note "the desktop is black here, as the holes of a window drawn whole would be: the window below told them apart"
 desktop_through() { colour_near "$through" "$desktop_there"; }
-check "the desktop ($desktop_there) through the white corner, not $through" desktop_through &&
+[ "$shows_holes" = no ] || check "the desktop ($desktop_there) through the white corner, not $through" desktop_through &&
   note "see-through: the desktop shows ($through)"
 
 [ ${#problems[@]} -eq 0 ] || fail "$(printf '\n  %s' "${problems[@]}")"
