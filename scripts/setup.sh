@@ -7,7 +7,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libxcb-shm0-dev
           libxcb-screensaver0-dev libxcb-dpms0-dev libgtest-dev libbenchmark-dev
-          fonts-liberation qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-noto-core)
+          fonts-liberation qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-noto-core qt6-wayland)
 if [ "${1:-}" = test ]; then
   packages+=(ccache clang libclang-rt-14-dev xvfb openbox xdotool imagemagick faketime libfaketime x11-utils xclip
              g++-mingw-w64-x86-64-posix googletest wine64 dpkg-dev desktop-file-utils appstream
@@ -19,7 +19,11 @@ if [ "${1:-}" = test ]; then
              mate-screensaver
              # The Windows program: Qt for Windows built from Debian's source
              # (scripts/build-qt-windows.sh), its installer, and what tries it.
-             ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64)
+             ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64
+             # The desktops test: GNOME's, KDE's and a wlroots compositor with their
+             # XWayland, their pictures and pointers.
+             sway grim wtype mutter kwin-wayland kwin-x11 xwayland libwayland-dev libwayland-bin
+             plasma-wayland-protocols passwd)
 fi
 
 # The Windows stage builds Qt from Debian's own source of qt6-base: apt needs
