@@ -11,9 +11,10 @@
 #include <time.h>
 #include <wayland-client.h>
 
-#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
+// Made from the protocols at build time, in the build folder.
+#include <wlr-virtual-pointer-unstable-v1-client-protocol.h>
 #ifdef HAVE_FAKE_INPUT
-#include "fake-input-client-protocol.h"
+#include <fake-input-client-protocol.h>
 #endif
 
 static struct zwlr_virtual_pointer_manager_v1* manager;
