@@ -105,7 +105,7 @@ corner_x=$((cx + 2)) corner_y=$((cy + 2))
 menu_near() {  # X Y: the menu's X window lies by the point, all on the screen
   local w mx my mw mh
   for w in $(program_windows); do
-    override_redirect "$w" && ! is_tooltip "$w" || continue
+    override_redirect "$w" && ! is_tooltip "$w" && ! is_clock "$w" || continue
     read -r mx my mw mh < <(geometry "$w")
     [ $((mx - $1)) -ge -5 ] && [ $((mx - $1)) -le 40 ] && [ $((my - $2)) -ge -5 ] && [ $((my - $2)) -le 40 ] &&
       [ $((mx + mw)) -le "$screen_width" ] && [ $((my + mh)) -le "$screen_height" ] && return 0
@@ -197,7 +197,9 @@ hue_of() {
     *) return 1 ;;
   esac
 }
-test_hue() { screenshot; hue=$(hue_of "$(pixel $disc_x $disc_y)"); }
+# (Read left of the click that gives the clock the keys: a compositor may draw
+# its pointer into its picture.)
+test_hue() { screenshot; hue=$(hue_of "$(pixel $((disc_x - 20)) $disc_y)"); }
 # (The keys go to the clock once it has the focus: a click on the face.)
 pointer_click $disc_x $disc_y
 if wait_until 20 test_hue; then
@@ -231,6 +233,7 @@ start_in_session "$work/second.out" xmessage -geometry +$((cx - 60))+$((cy - 80)
 second_window() { xdotool search --onlyvisible --classname '^xmessage$' 2>/dev/null | head -n 1; }
 has_second() { [ -n "$(second_window)" ]; }
 wait_until 10 has_second || fail "no second window"
+place_window Xmessage $((cx - 60)) $((cy - 80))
 # Its parts on the screen: "WIDTH HEIGHT X Y" of the button and of the text.
 parts() {
   xwininfo -tree -id "$(second_window)" |
@@ -293,6 +296,7 @@ through=$(pixel $corner_x $corner_y)
 saved_x=$cx saved_y=$cy
 if [ "$pointer_in_compositor" = yes ]; then
 pointer_move 700 600
+pointer_move $((colour_x - 1)) $((colour_y - 1))
 pointer_move $colour_x $colour_y
 pointer_button down
 step=0
