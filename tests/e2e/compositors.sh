@@ -322,6 +322,19 @@ start_kwin_x11() {
   screenshot() { x_screenshot; }
 }
 
+# Xfce's session: xfwm4 on Xvfb, with its compositor.
+start_xfce() {
+  desktop_name="xfwm4 (X11)" session_type=x11 current_desktop=XFCE
+  start_x_server
+  tell_session_bus
+  xfwm4 --compositor=on >"$work/xfwm4.log" 2>&1 &
+  desktop_pid=$!
+  pids+=($desktop_pid)
+  wait_until 20 manages_x_windows || fail "xfwm4 did not start: $(tail -n 5 "$work/xfwm4.log")"
+  shot_source="the X screen as xfwm4 composes it (import -window root)"
+  screenshot() { x_screenshot; }
+}
+
 # GNOME's X11 session: mutter --x11 on Xvfb.
 start_mutter_x11() {
   desktop_name="mutter (X11)" session_type=x11 current_desktop=GNOME

@@ -8,14 +8,14 @@
 # be, and the tip with the time in words. A check that fails is reported and
 # the test goes on where it can, so that one run names every fault; it fails
 # at its end.
-# test_desktops.sh sway|mutter|kwin|kwin_x11|mutter_x11
+# test_desktops.sh sway|mutter|kwin|kwin_x11|mutter_x11|xfce
 [ -z "${TEST_TRACE:-}" ] || set -x
-desktop=${1:?which desktop: sway, mutter, kwin, kwin_x11 or mutter_x11}
+desktop=${1:?which desktop: sway, mutter, kwin, kwin_x11, mutter_x11 or xfce}
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/compositors.sh"
 [ -z "${TEST_TRACE:-}" ] || set -x
 case $desktop in
-  sway | mutter | kwin | kwin_x11 | mutter_x11) "start_$desktop" ;;
+  sway | mutter | kwin | kwin_x11 | mutter_x11 | xfce) "start_$desktop" ;;
   *) echo "unknown desktop $desktop" >&2; exit 2 ;;
 esac
 started=$SECONDS
@@ -189,7 +189,8 @@ pointer_click $((hx + 555)) $((hy + 253))  # OK - start test
 wait_until 5 gone_named "Hue Check Test" || fail "OK did not start the hue check test"
 # The hues of a 12-change run, as the face shows them. A key is pressed
 # once a change after the first colour has been seen; it counts for that
-# colour or, had the next change come first, for the next one.
+# colour or, had the next changes come first, for one of the two after it (a
+# compositor's picture may lag a change behind, and a busy machine the key).
 hue_of() {
   case $1 in
     ff8000) echo 30 ;; ffff00) echo 60 ;; 80ff00) echo 90 ;; 00ff00) echo 120 ;; 00ff80) echo 150 ;;
@@ -216,7 +217,8 @@ result() { xclip -o -selection clipboard 2>/dev/null; }
 has_result() { [[ "$(result)" == *missed* ]]; }
 wait_until 5 has_result || fail "no result text: [$(result)]"
 counted() {
-  [[ "$(result)" == *"the 11 changes"* ]] && { [[ "$(result)" != *" $hue "* ]] || [[ "$(result)" != *" $((hue + 30)) "* ]]; }
+  [[ "$(result)" == *"the 11 changes"* ]] && { [[ "$(result)" != *" $hue "* ]] || [[ "$(result)" != *" $((hue + 30)) "* ]] ||
+    [[ "$(result)" != *" $((hue + 60)) "* ]]; }
 }
 check "the key pressed at hue $hue counted in the hue check test: $(result)" counted &&
   note "hue check test: the key pressed at hue $hue counted"
@@ -250,7 +252,8 @@ read -r sw sh sx sy < <(text_part)
 second_drawn() { screenshot; [ "$(pixel $((bx + 290)) $((by + 190)))" = a05020 ]; }
 wait_until 10 second_drawn || fail "the second window is not shown: $(pixel $((bx + 290)) $((by + 190))) at its button's corner"
 focus_by_click $((sx + sw - 10)) $((sy + sh / 2)) "$(second_window)"
-active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')" = "$(printf '0x%x' "$(second_window)")" ]; }
+# (xfwm4 gives a second, empty value.)
+active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p')" = "$(printf '0x%x' "$(second_window)")" ]; }
 wait_until 5 active || fail "the second window is not the active one after a click on it: $(xprop -root _NET_ACTIVE_WINDOW)"
 expect_clock_at $cx $cy 110 "above the window activated after it" && note "clock above the window activated after it"
 
