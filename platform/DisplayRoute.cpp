@@ -25,14 +25,16 @@ namespace {
 
 bool OnWaylandItself() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
+bool OnXWayland() {
+  return QGuiApplication::platformName() == QLatin1String("xcb") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 bool ClockKeepsItsOwnPlace() {
 #ifdef TINTWATCH_HAVE_XCB
   // Only where XWayland can be: a plain X11 desktop is asked nothing.
-  static const bool own = QGuiApplication::platformName() == QLatin1String("xcb") &&
-                          !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-                          x11::WindowManagerName(1000) == "wlroots wm";
+  static const bool own = OnXWayland() && x11::WindowManagerName(1000) == "wlroots wm";
   return own;
 #else
   return false;
@@ -50,10 +52,11 @@ Qt::WindowFlags ClockWindowFlags() {
 }
 
 void PrepareClockWindow(QWidget* window) {
-  if (!ClockKeepsItsOwnPlace()) return;
-  window->setAttribute(Qt::WA_TranslucentBackground);
+  // A Wayland compositor shows an X window's whole picture, whatever its
+  // shape says: the see-through white has to be clear pixels there.
+  if (OnXWayland()) window->setAttribute(Qt::WA_TranslucentBackground);
 #ifdef TINTWATCH_HAVE_XCB
-  x11::StayAboveManagedWindows(window);
+  if (ClockKeepsItsOwnPlace()) x11::StayAboveManagedWindows(window);
 #endif
 }
 

@@ -26,7 +26,9 @@ void ChooseDisplayRoute(const QString& platformChosen);
 // however the program was started.
 bool ClockKeepsItsOwnPlace();
 Qt::WindowFlags ClockWindowFlags();
-// Before the clock's native window is made.
+// Before the clock's native window is made. On XWayland the window has an
+// alpha channel: Wayland compositors show an X window's whole picture,
+// whatever its shape, so the see-through white is clear pixels there.
 void PrepareClockWindow(QWidget* window);
 // Whether the desktop carries out a move the window asks for.
 bool DesktopMovesWindows();

@@ -72,6 +72,14 @@ void SetToolkitMask(QWidget* window, const QImage& picture) {
 // Whether the window's see-through white is its own clear pixels.
 bool ClearsItsWhite(const QWidget* window) { return window->testAttribute(Qt::WA_TranslucentBackground); }
 
+// The white changes in every pixel: each widget that draws the picture
+// draws it again whole.
+void RedrawWhite(QWidget* window) {
+  if (!ClearsItsWhite(window)) return;
+  window->update();
+  for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->update();
+}
+
 }  // namespace
 
 void PaintPicture(QPainter& painter, const QWidget* window, const QImage& picture, const QRect& deviceRect) {
@@ -100,7 +108,7 @@ void PaintPicture(QPainter& painter, const QWidget* window, const QImage& pictur
 void MakeTransparent(QWidget* window) {
   SetWhiteBackground(window);
   window->setProperty(kLayerProperty, kSeeThrough);
-  if (ClearsItsWhite(window)) window->update();
+  RedrawWhite(window);
 #ifdef Q_OS_WIN
   // First, since setting the opacity sets Qt's own layered attributes.
   KeepLayered(window);
@@ -111,7 +119,7 @@ void MakeTransparent(QWidget* window) {
 void MakeOpaque(QWidget* window) {
   SetWhiteBackground(window);
   window->setProperty(kLayerProperty, kOpaque);
-  if (ClearsItsWhite(window)) window->update();
+  RedrawWhite(window);
 #ifdef Q_OS_WIN
   KeepLayered(window);
   win32::MakeOpaque(reinterpret_cast<void*>(NativeHandle(window)));

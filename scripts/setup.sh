@@ -21,9 +21,9 @@ if [ "${1:-}" = test ]; then
              # (scripts/build-qt-windows.sh), its installer, and what tries it.
              ninja-build perl xz-utils qt6-base-dev-tools nsis binutils-mingw-w64-x86-64
              # The desktops test: GNOME's, KDE's and a wlroots compositor with their
-             # XWayland, their pictures and pointers.
+             # XWayland, their pictures and pointers, and Xfce's window manager.
              sway grim wtype mutter kwin-wayland kwin-x11 xwayland libwayland-dev libwayland-bin
-             plasma-wayland-protocols passwd)
+             plasma-wayland-protocols passwd xfwm4)
 fi
 
 # The Windows stage builds Qt from Debian's own source of qt6-base: apt needs

@@ -1,11 +1,15 @@
 #include "platform/x11/OwnPlace_x11.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 
 #include "platform/x11/X11.h"
@@ -54,15 +58,39 @@ std::string WindowManagerName(int waitMilliseconds) {
 
 namespace {
 
-class AboveManagedWindows : public QAbstractNativeEventFilter {
+class AboveManagedWindows : public QObject, public QAbstractNativeEventFilter {
  public:
   explicit AboveManagedWindows(QWidget* window) : window_(window) {}
+
+  // The manager gives the X focus only to the windows it manages, so the
+  // keys reach the clock through a grab: from a click on it, while the
+  // pointer stays on it and no other window takes over. (The toolkit's
+  // pointer events are XInput's: they are seen here, as it delivers them.)
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!window_ || watched != static_cast<QObject*>(window_->windowHandle())) return false;
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        window_->isVisible()) {
+      xcb_grab_keyboard(connection_, 1, NativeWindow(window_), XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC,
+                        XCB_GRAB_MODE_ASYNC);
+      xcb_flush(connection_);
+      grabbing_ = true;
+    } else if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) {
+      LetGoOfKeyboard();
+    }
+    return false;
+  }
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
     if (eventType != "xcb_generic_event_t" || !window_) return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     xcb_window_t moved = XCB_NONE;
     switch (event->response_type & 0x7f) {
+      case XCB_PROPERTY_NOTIFY: {
+        // The manager has given the focus to a window.
+        const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (property->window == root_ && property->atom == activeWindow_) LetGoOfKeyboard();
+        return false;
+      }
       case XCB_CONFIGURE_NOTIFY: {
         const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
         // Windows the manager leaves alone (menus, tips, another such clock)
@@ -81,6 +109,8 @@ class AboveManagedWindows : public QAbstractNativeEventFilter {
     }
     const xcb_window_t own = NativeWindow(window_);
     if (moved == own || !window_->isVisible()) return false;
+    // A window of its own, or another program's, opening: its keys are its.
+    if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) LetGoOfKeyboard();
     const uint32_t above = XCB_STACK_MODE_ABOVE;
     xcb_configure_window(connection_, own, XCB_CONFIG_WINDOW_STACK_MODE, &above);
     xcb_flush(connection_);
@@ -91,11 +121,13 @@ class AboveManagedWindows : public QAbstractNativeEventFilter {
     connection_ = Connection();
     if (!connection_) return false;
     root_ = RootWindow(connection_);
+    activeWindow_ = Atoms(connection_, {"_NET_ACTIVE_WINDOW"})[0];
     // Added to the events the toolkit already asks of the root window.
     const xcb_get_window_attributes_cookie_t cookie = xcb_get_window_attributes(connection_, root_);
     xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(connection_, cookie, nullptr);
     if (!reply) return false;
-    const uint32_t mask = reply->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const uint32_t mask = reply->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY |
+                          XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     free(reply);
     xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection_);
@@ -103,9 +135,19 @@ class AboveManagedWindows : public QAbstractNativeEventFilter {
   }
 
  private:
+  // Only a grab of its own: ungrabbing would end a menu's too.
+  void LetGoOfKeyboard() {
+    if (!grabbing_ || QApplication::activePopupWidget()) return;
+    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+    xcb_flush(connection_);
+    grabbing_ = false;
+  }
+
   QPointer<QWidget> window_;
   xcb_connection_t* connection_ = nullptr;
   xcb_window_t root_ = XCB_NONE;
+  xcb_atom_t activeWindow_ = XCB_NONE;
+  bool grabbing_ = false;
 };
 
 }  // namespace
@@ -120,6 +162,7 @@ void StayAboveManagedWindows(QWidget* window) {
     return;
   }
   QCoreApplication::instance()->installNativeEventFilter(filter);
+  QCoreApplication::instance()->installEventFilter(filter);
 }
 
 }  // namespace tintwatch::x11

@@ -15,7 +15,9 @@ std::string WindowManagerName(int waitMilliseconds);
 // Keeps the window above every managed window in X's own stacking, which
 // decides where the X server sends clicks: a window the manager leaves
 // alone is not restacked with the others, and the manager puts each window
-// it focuses on top.
+// it focuses on top. As the manager gives the X focus to none but its own
+// windows, the keyboard is the window's from a click on it for as long as
+// the pointer stays on it.
 void StayAboveManagedWindows(QWidget* window);
 
 }  // namespace tintwatch::x11

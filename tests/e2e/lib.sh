@@ -198,18 +198,25 @@ stop_clock() {
 # The visible window of the given title or class.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 program_windows() { xdotool search --onlyvisible --classname '^tintwatch$' 2>/dev/null || true; }
-# The clock: the program's utility window (its dialogs are normal windows).
+# The clock: the program's utility window (its dialogs are normal windows),
+# or where it keeps its own place, the one the toolkit marks as bypassing the
+# window manager (its menus, too, are unmanaged windows of a normal type).
+is_clock() {
+  local type
+  type=$(xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null)
+  [[ "$type" == *_NET_WM_WINDOW_TYPE_UTILITY* || "$type" == *_KDE_NET_WM_WINDOW_TYPE_OVERRIDE* ]]
+}
 clock_window() {
   local w
   for w in $(program_windows); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
+    is_clock "$w" && echo "$w" && return
   done
 }
 # The clock of the program with the given PID.
 clock_window_of() {
   local w
   for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null || true); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_UTILITY && echo "$w" && return
+    is_clock "$w" && echo "$w" && return
   done
 }
 override_redirect() { xwininfo -id "$1" -all 2>/dev/null | grep -q 'Override Redirect State: yes'; }
@@ -260,7 +267,7 @@ open_menu() {
 menu_closed() { ! menu_shown; }
 menu_shown() {
   local w
-  for w in $(program_windows); do override_redirect "$w" && ! is_tooltip "$w" && return 0; done
+  for w in $(program_windows); do override_redirect "$w" && ! is_tooltip "$w" && ! is_clock "$w" && return 0; done
   return 1
 }
 # The clock's tip is a window of the program too, and no menu.

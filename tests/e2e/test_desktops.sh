@@ -8,14 +8,14 @@
 # be, and the tip with the time in words. A check that fails is reported and
 # the test goes on where it can, so that one run names every fault; it fails
 # at its end.
-# test_desktops.sh sway|mutter|kwin|kwin_x11|mutter_x11
+# test_desktops.sh sway|mutter|kwin|kwin_x11|mutter_x11|xfce
 [ -z "${TEST_TRACE:-}" ] || set -x
-desktop=${1:?which desktop: sway, mutter, kwin, kwin_x11 or mutter_x11}
+desktop=${1:?which desktop: sway, mutter, kwin, kwin_x11, mutter_x11 or xfce}
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/compositors.sh"
 [ -z "${TEST_TRACE:-}" ] || set -x
 case $desktop in
-  sway | mutter | kwin | kwin_x11 | mutter_x11) "start_$desktop" ;;
+  sway | mutter | kwin | kwin_x11 | mutter_x11 | xfce) "start_$desktop" ;;
   *) echo "unknown desktop $desktop" >&2; exit 2 ;;
 esac
 started=$SECONDS
@@ -105,7 +105,7 @@ corner_x=$((cx + 2)) corner_y=$((cy + 2))
 menu_near() {  # X Y: the menu's X window lies by the point, all on the screen
   local w mx my mw mh
   for w in $(program_windows); do
-    override_redirect "$w" && ! is_tooltip "$w" || continue
+    override_redirect "$w" && ! is_tooltip "$w" && ! is_clock "$w" || continue
     read -r mx my mw mh < <(geometry "$w")
     [ $((mx - $1)) -ge -5 ] && [ $((mx - $1)) -le 40 ] && [ $((my - $2)) -ge -5 ] && [ $((my - $2)) -le 40 ] &&
       [ $((mx + mw)) -le "$screen_width" ] && [ $((my + mh)) -le "$screen_height" ] && return 0
@@ -189,7 +189,8 @@ pointer_click $((hx + 555)) $((hy + 253))  # OK - start test
 wait_until 5 gone_named "Hue Check Test" || fail "OK did not start the hue check test"
 # The hues of a 12-change run, as the face shows them. A key is pressed
 # once a change after the first colour has been seen; it counts for that
-# colour or, had the next change come first, for the next one.
+# colour or, had the next changes come first, for one of the two after it (a
+# compositor's picture may lag a change behind, and a busy machine the key).
 hue_of() {
   case $1 in
     ff8000) echo 30 ;; ffff00) echo 60 ;; 80ff00) echo 90 ;; 00ff00) echo 120 ;; 00ff80) echo 150 ;;
@@ -197,7 +198,9 @@ hue_of() {
     *) return 1 ;;
   esac
 }
-test_hue() { screenshot; hue=$(hue_of "$(pixel $disc_x $disc_y)"); }
+# (Read left of the click that gives the clock the keys: a compositor may draw
+# its pointer into its picture.)
+test_hue() { screenshot; hue=$(hue_of "$(pixel $((disc_x - 20)) $disc_y)"); }
 # (The keys go to the clock once it has the focus: a click on the face.)
 pointer_click $disc_x $disc_y
 if wait_until 20 test_hue; then
@@ -214,7 +217,8 @@ result() { xclip -o -selection clipboard 2>/dev/null; }
 has_result() { [[ "$(result)" == *missed* ]]; }
 wait_until 5 has_result || fail "no result text: [$(result)]"
 counted() {
-  [[ "$(result)" == *"the 11 changes"* ]] && { [[ "$(result)" != *" $hue "* ]] || [[ "$(result)" != *" $((hue + 30)) "* ]]; }
+  [[ "$(result)" == *"the 11 changes"* ]] && { [[ "$(result)" != *" $hue "* ]] || [[ "$(result)" != *" $((hue + 30)) "* ]] ||
+    [[ "$(result)" != *" $((hue + 60)) "* ]]; }
 }
 check "the key pressed at hue $hue counted in the hue check test: $(result)" counted &&
   note "hue check test: the key pressed at hue $hue counted"
@@ -231,6 +235,7 @@ start_in_session "$work/second.out" xmessage -geometry +$((cx - 60))+$((cy - 80)
 second_window() { xdotool search --onlyvisible --classname '^xmessage$' 2>/dev/null | head -n 1; }
 has_second() { [ -n "$(second_window)" ]; }
 wait_until 10 has_second || fail "no second window"
+place_window Xmessage $((cx - 60)) $((cy - 80))
 # Its parts on the screen: "WIDTH HEIGHT X Y" of the button and of the text.
 parts() {
   xwininfo -tree -id "$(second_window)" |
@@ -247,7 +252,8 @@ read -r sw sh sx sy < <(text_part)
 second_drawn() { screenshot; [ "$(pixel $((bx + 290)) $((by + 190)))" = a05020 ]; }
 wait_until 10 second_drawn || fail "the second window is not shown: $(pixel $((bx + 290)) $((by + 190))) at its button's corner"
 focus_by_click $((sx + sw - 10)) $((sy + sh / 2)) "$(second_window)"
-active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')" = "$(printf '0x%x' "$(second_window)")" ]; }
+# (xfwm4 gives a second, empty value.)
+active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p')" = "$(printf '0x%x' "$(second_window)")" ]; }
 wait_until 5 active || fail "the second window is not the active one after a click on it: $(xprop -root _NET_ACTIVE_WINDOW)"
 expect_clock_at $cx $cy 110 "above the window activated after it" && note "clock above the window activated after it"
 
@@ -293,6 +299,7 @@ through=$(pixel $corner_x $corner_y)
 saved_x=$cx saved_y=$cy
 if [ "$pointer_in_compositor" = yes ]; then
 pointer_move 700 600
+pointer_move $((colour_x - 1)) $((colour_y - 1))
 pointer_move $colour_x $colour_y
 pointer_button down
 step=0
