@@ -331,7 +331,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными столбиками; круги на них отмечают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными столбиками; круги рядом с ними отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>
