@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>يعرض الساعة على شاشة X هذه (الافتراضي: ‎$DISPLAY).</translation>
+        <translation>يعرض الساعة على شاشة X المحددة (الافتراضي: ‎$DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>يستخدم ملحق منصة Qt هذا، كما يفعل ‎$QT_QPA_PLATFORM.</translation>
+        <translation>يستخدم المكوّن الإضافي لمنصة Qt المحدد، كما يفعل ‎$QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -159,7 +159,7 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>لم يفتك أي تغيّر في اللون (%1)</numerusform>
+            <numerusform>لم يفتك أي تغيّر في اللون، عند الانتقال إلى %1</numerusform>
             <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1</numerusform>
             <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1</numerusform>
             <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1</numerusform>
@@ -171,7 +171,7 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>لم يفتك أي تغيّر في اللون (%1)، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم يفتك أي تغيّر في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
             <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
             <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
             <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
@@ -287,7 +287,7 @@ All the best,  Alder</source>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>يمكنك نسخ النتيجة أعلاه ولصقها لمقارنتها باختبار آخر ومعرفة مدى دقتها.  إن رغبت في مراسلتي بنتيجتك، فسأنشر رسماً بيانياً على موقعي لنرى جميعاً المشكلات التي نواجهها مع الألوان وشاشاتنا.  عنوان بريدي الإلكتروني:</translation>
+        <translation>يمكنك نسخ النتيجة أعلاه ولصقها لمقارنتها باختبار آخر ومعرفة مدى دقتها.  إن رغبت في إرسال نتيجتك إليّ بالبريد الإلكتروني، فسأنشر رسماً بيانياً على موقعي لنرى جميعاً المشكلات التي نواجهها مع الألوان وشاشاتنا.  عنوان بريدي الإلكتروني:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -337,7 +337,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>يظهر الوقت الملوّن في 3 أعمدة، عليها دوائر تبيّن قيم قنوات RGB.  تُقرأ من اليسار إلى اليمين.</translation>
+        <translation>يظهر الوقت الملوّن في ثلاثة أعمدة، بجانبها دوائر تبيّن قيم قنوات RGB.  تُقرأ من اليسار إلى اليمين.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -345,7 +345,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>يظهر الوقت الملوّن في 3 أعمدة، مع أعمدة +/- (بلون قناة Lab) تبيّن قيم القناتين a وb.  تُقرأ من اليسار إلى اليمين.</translation>
+        <translation>يظهر الوقت الملوّن في ثلاثة أعمدة، مع أعمدة +/- (بلون قناة Lab) تبيّن قيم القناتين a وb.  تُقرأ من اليسار إلى اليمين.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>

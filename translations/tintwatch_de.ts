@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Zeigt die Uhr auf diesem X-Display an (Vorgabe: $DISPLAY).</translation>
+        <translation>Zeigt die Uhr auf diesem X-Display an (Standard: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -149,7 +149,7 @@ Alles Gute,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Klicken Sie auf OK, um fortzufahren. Danach wechselt die Farbe in 1–2 Sekunden.</translation>
+        <translation>Klicken Sie auf OK, um fortzufahren. Die Farbe wechselt dann nach 1–2 Sekunden.</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -160,15 +160,15 @@ Alles Gute,  Alder</translation>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln zu %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie die Taste aber mindestens zweimal gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln zu %1 – bei %2 haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
         </translation>
     </message>
     <message>
@@ -274,7 +274,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Beim Test mit 60 Wechseln sieht man womöglich farbige Lichthöfe. Tragen Sie dann eine Pausenzahl ein: Der Test hält nach so vielen Wechseln an.  Die Uhr kann das Pausenfenster verdecken; drücken Sie dann nach dem Signalton die Eingabetaste.</translation>
+        <translation>Beim Test mit 60 Wechseln sieht man womöglich Farbsäume. Tragen Sie dann eine Pausenzahl ein: Der Test hält nach so vielen Wechseln an.  Die Uhr kann das Pausenfenster verdecken; drücken Sie dann nach dem Signalton die Eingabetaste.</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>

@@ -92,7 +92,7 @@
     <name>CommandLine</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
@@ -139,7 +139,7 @@ Un saludo,  Alder</translation>
 
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation>Tintwatch no pudo guardar su configuración en
+        <translation>Tintwatch no ha podido guardar su configuración en
 %1
 
 %2</translation>
@@ -159,16 +159,16 @@ Un saludo,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color, al cambiar a %1</numerusform>
-            <numerusform>No ha visto %n cambios de color, al cambiar a %1</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1)</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color, al cambiar a %1, pero ha pulsado una tecla al menos dos veces en %2</numerusform>
-            <numerusform>No ha visto %n cambios de color, al cambiar a %1, pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado una tecla al menos dos veces en %2</numerusform>
         </translation>
     </message>
     <message>
@@ -366,10 +366,10 @@ my lovely talented daughter
 %1
 who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
-        <translation>Este programa está dedicado a
+        <translation>¡Este programa está dedicado a
 mi querida y talentosa hija
 %1
-¡que entiende el color mucho mejor que yo!</translation>
+que entiende el color mucho mejor que yo!</translation>
     </message>
 </context>
 <context>

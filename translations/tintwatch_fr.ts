@@ -131,7 +131,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>Tint Watch, avec un test des teintes</translation>
+        <translation>Tint Watch avec test des teintes</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -139,7 +139,7 @@ Bien à vous,  Alder</translation>
 
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation>Tintwatch n’a pas pu enregistrer ses réglages dans
+        <translation>Tintwatch n’a pas pu enregistrer ses réglages dans le fichier&#xa0;:
 %1
 
 %2</translation>
@@ -149,7 +149,7 @@ Bien à vous,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Cliquez sur OK pour continuer&#xa0;: la couleur changera ensuite dans 1 à 2&#xa0;s</translation>
+        <translation>Cliquez sur OK pour continuer&#xa0;: la couleur changera ensuite dans 1 à 2 secondes</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -159,16 +159,16 @@ Bien à vous,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1</numerusform>
-            <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1</numerusform>
+            <numerusform>Vous avez manqué %n changement de couleur (passage à %1)</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur (passages à %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Vous avez manqué %n changement de couleur, lors du passage à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
-            <numerusform>Vous avez manqué %n changements de couleur, lors des passages à %1 – mais vous avez appuyé au moins deux fois sur une touche à %2</numerusform>
+            <numerusform>Vous avez manqué %n changement de couleur (passage à %1), mais vous avez appuyé au moins deux fois sur une touche au passage à %2</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur (passages à %1), mais vous avez appuyé au moins deux fois sur une touche au passage à %2</numerusform>
         </translation>
     </message>
     <message>
@@ -258,7 +258,7 @@ Bien à vous,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Ce test vous montre si vous distinguez les teintes de couleur.  Le résultat dépend de vous et de la qualité de votre écran.  Commencez par le plus facile, avec seulement 12 changements de teinte, puis montez jusqu’à 60.</translation>
+        <translation>Ce test vous montre si vous distinguez les teintes.  Le résultat dépend de vous et de la qualité de votre écran.  Commencez par le plus facile, avec seulement 12 changements de teinte, puis progressez jusqu’à 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -349,7 +349,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Les cercles de couleur indiquent l’heure, les minutes et les secondes</translation>
+        <translation>Les cercles de couleur indiquent les heures, les minutes et les secondes</translation>
     </message>
     <message>
         <source>About Tint Watch</source>

@@ -149,7 +149,7 @@ Tanti saluti,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Premi OK per continuare: poi il colore cambierà entro 1-2 secondi</translation>
+        <translation>Premi OK per continuare: poi il colore cambierà tra 1 e 2 secondi</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -167,8 +167,8 @@ Tanti saluti,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1 – ma hai premuto un tasto almeno due volte a %2</numerusform>
-            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1 – ma hai premuto un tasto almeno due volte a %2</numerusform>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1, ma hai premuto un tasto almeno due volte al passaggio a %2</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1, ma hai premuto un tasto almeno due volte al passaggio a %2</numerusform>
         </translation>
     </message>
     <message>
@@ -433,7 +433,7 @@ che capisce il colore molto meglio di me!</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Imposta Max e Min uguali se non vuoi che cambino nel corso del tempo</translation>
+        <translation>Imposta Max e Min sullo stesso valore se non vuoi che cambino nel corso del tempo</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>

@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>予期しない引数「%1」があります。</translation>
+        <translation>余分な引数「%1」があります。</translation>
     </message>
 </context>
 <context>

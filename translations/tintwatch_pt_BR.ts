@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Mostra o relógio nesta tela X (padrão: $DISPLAY).</translation>
+        <translation>Mostra o relógio no display X indicado (padrão: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -262,7 +262,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>Quando você clicar em OK, o relógio mostra primeiro um círculo vermelho, que muda a cada 1 a 2 segundos.</translation>
+        <translation>Quando você clicar em OK, o relógio vai mostrar primeiro um círculo vermelho, que muda a cada 1 a 2 segundos.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -270,11 +270,11 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>No fim, o relógio mostra quais cores (se houver) você não conseguiu distinguir.</translation>
+        <translation>No fim, o relógio vai mostrar quais cores (se houver) você não conseguiu distinguir.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>No teste de 60 você pode começar a ver halos coloridos; nesse caso, defina o número de pausa e o teste vai parar depois desse número de mudanças.  O relógio pode esconder a janela de pausa: nesse caso, tecle Enter depois do bipe!</translation>
+        <translation>No teste de 60 você pode começar a ver halos coloridos; nesse caso, defina após quantas mudanças fazer uma pausa, e o teste fará uma pausa sempre que completar esse número de mudanças.  O relógio pode esconder a janela de pausa: nesse caso, tecle Enter depois do bipe!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>

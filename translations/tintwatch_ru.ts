@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Показывать часы на указанном дисплее X (по умолчанию: $DISPLAY).</translation>
+        <translation>Показать часы на указанном дисплее X (по умолчанию: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Настольные часы, которые показывают время цветом.</translation>
+        <translation>Часы для рабочего стола, которые показывают время цветом.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Неожиданный аргумент «%1».</translation>
+        <translation>Лишний аргумент «%1».</translation>
     </message>
 </context>
 <context>
@@ -139,7 +139,7 @@ All the best,  Alder</source>
 
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation>Tintwatch не удалось сохранить настройки в
+        <translation>Программе Tintwatch не удалось сохранить настройки в
 %1
 
 %2</translation>
@@ -276,7 +276,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>В тесте из 60 смен могут появиться цветные ореолы; тогда задайте число для паузы, и тест будет останавливаться после такого числа смен.  Окно паузы может оказаться под часами — тогда после звукового сигнала нажмите Enter!</translation>
+        <translation>В тесте из 60 смен могут появиться цветные ореолы; тогда укажите, через сколько смен делать паузу, и тест будет приостанавливаться после такого числа смен.  Окно паузы может оказаться под часами — тогда после звукового сигнала нажмите Enter!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -319,7 +319,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Hue clock</source>
-        <translation>Часы оттенков</translation>
+        <translation>Часы «Оттенок»</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
@@ -331,7 +331,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными столбиками; круги на них отмечают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными столбиками; круги рядом с ними отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>

@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>在指定的 X 显示上显示时钟（默认：$DISPLAY）。</translation>
+        <translation>在指定的 X 显示服务器上显示时钟（默认：$DISPLAY）。</translation>
     </message>
     <message>
         <source>name</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>意外的参数“%1”。</translation>
+        <translation>多余的参数“%1”。</translation>
     </message>
 </context>
 <context>
@@ -256,7 +256,7 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>此测试可以检验您能否分辨不同的色相。结果取决于您本人和屏幕的质量。请从只有 12 次色相变化的简单测试开始，逐步增加到 60 次。</translation>
+        <translation>此测试可以检验您能否分辨不同的色相。结果取决于您的眼睛和屏幕的质量。请从只有 12 次色相变化的简单测试开始，逐步增加到 60 次。</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -327,7 +327,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>时间以 3 根彩色柱条显示，柱上的圆圈表示 RGB 各通道的值。从左往右读。</translation>
+        <translation>时间以 3 根彩色柱条显示，旁边圆圈的大小表示 RGB 各通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Lab clock</source>

@@ -435,7 +435,8 @@ TEST(TranslationFilesTest, ArabicLinesKeepTheirOrderInEitherDirection) {
 
 // Every help page, the English one and each language's: whole (it ends), in
 // its language and direction, with the English page's headings, pictures,
-// tables and lists, its tags closed, and every link and picture found.
+// tables and lists, its tags closed with their attributes apart, and every
+// link and picture found.
 TEST(HelpPagesTest, EveryPageIsWholeAndItsLinksLead) {
   const QDir docs(kSources + "/docs");
   const QStringList pages = docs.entryList({QStringLiteral("tintwatch-help*.html")}, QDir::Files, QDir::Name);
@@ -447,6 +448,9 @@ TEST(HelpPagesTest, EveryPageIsWholeAndItsLinksLead) {
   };
   static const QRegularExpression tag(QStringLiteral("<(/?)([a-zA-Z][a-zA-Z0-9]*)([^>]*)>"));
   static const QRegularExpression attribute(QStringLiteral("\\b(href|src|id)=\"([^\"]*)\""));
+  // Each attribute after a space: lang="ar"dir="rtl" is a parse error that
+  // leaves the direction to the reader's recovery.
+  static const QRegularExpression attributes(QStringLiteral("^(\\s+[a-zA-Z][a-zA-Z0-9-]*(=\"[^\"]*\")?)*\\s*/?$"));
   const QStringList empty = {"meta", "img", "br", "hr", "link", "wbr", "col", "source", "input"};
   const QStringList outline = {"h1", "h2", "h3", "figure", "img", "table", "tr", "th", "td", "ul", "ol", "li"};
   const auto outlineOf = [&](const QString& html) {
@@ -489,6 +493,10 @@ TEST(HelpPagesTest, EveryPageIsWholeAndItsLinksLead) {
     for (auto match = tag.globalMatch(html); match.hasNext();) {
       const auto m = match.next();
       const QString name = m.captured(2).toLower();
+      if (m.captured(1).isEmpty()) {
+        EXPECT_TRUE(attributes.match(m.captured(3)).hasMatch())
+            << qPrintable(page) << ": attributes run together in <" << qPrintable(name + m.captured(3)) << ">";
+      }
       if (closed && !empty.contains(name) && !m.captured(3).endsWith('/')) {
         if (m.captured(1).isEmpty()) {
           open << name;
