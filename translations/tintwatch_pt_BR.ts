@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>dark grey</source>
-        <translation>cinza escuro</translation>
+        <translation>cinza-escuro</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+        <translation>Argumento inesperado “%1”.</translation>
     </message>
 </context>
 <context>
@@ -153,22 +153,22 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Você viu todas as mudanças. Testar de novo?  Ou você pode mudar o brilho ou a saturação e ver se algo muda.</translation>
+        <translation>Você viu todas as mudanças. Quer testar de novo?  Ou altere o brilho ou a saturação e veja se o resultado muda.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para %1</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
         </translation>
     </message>
     <message>
@@ -233,7 +233,7 @@ Um abraço,  Alder</translation>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Manual (no navegador)</translation>
+        <translation>Manual do usuário</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -274,7 +274,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>No teste de 60 você pode começar a ver halos coloridos; nesse caso, defina após quantas mudanças fazer uma pausa, e o teste fará uma pausa sempre que completar esse número de mudanças.  O relógio pode esconder a janela de pausa: nesse caso, tecle Enter depois do bipe!</translation>
+        <translation>No teste de 60, você pode começar a ver halos coloridos. Se isso acontecer, informe a cada quantas mudanças o teste deve pausar.  O relógio pode esconder a janela de pausa; se isso acontecer, tecle Enter depois do bipe!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -337,7 +337,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>A hora colorida aparece em 3 barras, com barras +/- (na cor do canal Lab) que mostram o valor dos canais &quot;a&quot; e &quot;b&quot;.  A leitura é da esquerda para a direita.</translation>
+        <translation>A hora colorida aparece em 3 barras, com barras +/- (na cor do canal Lab) que mostram o valor dos canais “a” e “b”.  A leitura é da esquerda para a direita.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -368,7 +368,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Este programa é dedicado à
 minha querida e talentosa filha
-%1
+%1,
 que entende de cores muito melhor do que eu!</translation>
     </message>
 </context>
