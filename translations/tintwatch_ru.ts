@@ -153,24 +153,24 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Вы заметили все смены. Пройти тест ещё раз?  Или измените яркость либо насыщенность и посмотрите, изменится ли что-нибудь.</translation>
+        <translation>Вы заметили все смены цвета. Пройти тест ещё раз?  Или измените яркость либо насыщенность и посмотрите, изменится ли что-нибудь.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета — при переходе к %1</numerusform>
-            <numerusform>Вы не заметили %n смены цвета — при переходе к %1</numerusform>
-            <numerusform>Вы не заметили %n смен цвета — при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
-            <numerusform>Вы не заметили %n смены цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
-            <numerusform>Вы не заметили %n смен цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1, а на %2 нажали клавишу дважды или больше</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1, а на %2 нажали клавишу дважды или больше</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1, а на %2 нажали клавишу дважды или больше</numerusform>
         </translation>
     </message>
     <message>
@@ -216,7 +216,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Параметры часов...</translation>
+        <translation>Параметры часов…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -260,7 +260,7 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Этот тест покажет, различаете ли вы цветовые оттенки.  Результат зависит от вас и от качества вашего экрана.  Начните с простого теста всего из 12 смен оттенка и дойдите до 60.</translation>
+        <translation>Этот тест покажет, различаете ли вы цветовые оттенки.  Результат зависит от вас и от качества вашего экрана.  Начните с простого теста всего из 12 смен оттенка и постепенно переходите к тесту из 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -272,7 +272,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>В конце часы покажут, какие цвета (если такие есть) вы не смогли различить.</translation>
+        <translation>В конце часы покажут, какие цвета (если такие будут) вы не смогли различить.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -298,7 +298,7 @@ All the best,  Alder</source>
     <message>
         <source>Number of changes</source>
         <extracomment>The frame around the choice of 12, 30 or 60 hue changes in one test.</extracomment>
-        <translation>Число смен</translation>
+        <translation>Число смен цвета</translation>
     </message>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
@@ -331,7 +331,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными столбиками; круги рядом с ними отмечают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными полосами; круги рядом с ними отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -339,7 +339,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными столбиками, а столбики +/- (цвета канала Lab) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными полосами, а столбики +/- (цвета канала Lab) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -413,7 +413,7 @@ who understands colour much better than I do!</source>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>Шаг хода</translation>
+        <translation>Интервал хода</translation>
     </message>
     <message>
         <source>%1 sec</source>
