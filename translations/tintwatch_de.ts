@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Verwendet dieses Qt-Plattform-Plugin, wie $QT_QPA_PLATFORM.</translation>
+        <translation>Verwendet dieses Qt-Plattform-Plugin (wie $QT_QPA_PLATFORM).</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -159,16 +159,16 @@ Alles Gute,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln zu %1</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel auf %1 Grad</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln auf %1 Grad</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln zu %1 – bei %2 haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel auf %1 Grad – bei %2 Grad haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln auf %1 Grad – bei %2 Grad haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
         </translation>
     </message>
     <message>
@@ -258,7 +258,7 @@ Alles Gute,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können.  Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab.  Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis 60.</translation>
+        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können.  Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab.  Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis auf 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -301,12 +301,12 @@ Alles Gute,  Alder</translation>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (wie der Stundenzeiger)</translation>
+        <translation>12 (wie beim Stundenzeiger)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (wie der Minutenzeiger)</translation>
+        <translation>60 (wie beim Minutenzeiger)</translation>
     </message>
 </context>
 <context>
