@@ -159,16 +159,16 @@ Tanti saluti,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1</numerusform>
-            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1</numerusform>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio alla tinta %1</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi alle tinte %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1, ma hai premuto un tasto almeno due volte al passaggio a %2</numerusform>
-            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1, ma hai premuto un tasto almeno due volte al passaggio a %2</numerusform>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio alla tinta %1, ma hai premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi alle tinte %1, ma hai premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
         </translation>
     </message>
     <message>
@@ -258,7 +258,7 @@ Tanti saluti,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Questo test ti mostra se riesci a distinguere le tinte dei colori.  Il risultato dipende da te e dalla qualità del tuo schermo.  Comincia da quello facile, con soli 12 cambi di tinta, e arriva fino a 60.</translation>
+        <translation>Questo test ti mostra se riesci a vedere la differenza tra le tinte.  Il risultato dipende da te e dalla qualità del tuo schermo.  Comincia da quello facile, con soli 12 cambi di tinta, e arriva fino a 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -321,7 +321,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
-        <translation>Il bordo del quadrante è diviso in ore di colore, a loro volta suddivise in minuti colorati.</translation>
+        <translation>Il bordo del quadrante è diviso in ore colorate, a loro volta suddivise in minuti colorati.</translation>
     </message>
     <message>
         <source>RGB clock</source>
@@ -368,7 +368,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Questo programma è dedicato
 alla mia adorata e talentuosa figlia
-%1
+%1,
 che capisce il colore molto meglio di me!</translation>
     </message>
 </context>
