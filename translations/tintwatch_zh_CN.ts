@@ -159,14 +159,14 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处；但在色相 %2 处您至少按了两次键</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处；但在色相 %2 处您至少按了两次键。</numerusform>
         </translation>
     </message>
     <message>
@@ -299,19 +299,19 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12（与时针相同）</translation>
+        <translation>12（时针的步数）</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60（与分针相同）</translation>
+        <translation>60（分针的步数）</translation>
     </message>
 </context>
 <context>
     <name>tintwatch::frmAbout</name>
     <message>
         <source>Colours for telling the time</source>
-        <translation>用颜色读时间</translation>
+        <translation>用颜色报时</translation>
     </message>
     <message>
         <source>Hue clock</source>
@@ -335,7 +335,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>时间以 3 根彩色柱条显示，上下伸展的短柱（Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
+        <translation>时间以 3 根彩色柱条显示，上下伸展的短柱（涂成相应 Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -366,7 +366,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>谨以此程序献给
 我可爱而多才的女儿
-%1
+%1，
 她远比我更懂颜色！</translation>
     </message>
 </context>
@@ -431,7 +431,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>若不希望随时间变化，请将最大值和最小值设为相同</translation>
+        <translation>若不希望其随时间变化，请将最大值和最小值设为相同</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
