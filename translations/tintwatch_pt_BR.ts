@@ -59,7 +59,7 @@
     <message>
         <source>dark %1</source>
         <extracomment>A colour below 60 % brilliance; %1 is the hue&apos;s name.</extracomment>
-        <translation>%1 escuro</translation>
+        <translation>%1-escuro</translation>
     </message>
     <message>
         <source>dull %1</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa este plugin de plataforma do Qt, como $QT_QPA_PLATFORM.</translation>
+        <translation>Usa este plugin de plataforma do Qt, como faz a variável $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -274,12 +274,12 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>No teste de 60, você pode começar a ver halos coloridos. Se isso acontecer, informe a cada quantas mudanças o teste deve pausar.  O relógio pode esconder a janela de pausa; se isso acontecer, tecle Enter depois do bipe!</translation>
+        <translation>No teste de 60, você pode começar a ver halos coloridos. Nesse caso, informe a cada quantas mudanças o teste deve pausar.  O relógio pode esconder a janela de pausa; se isso acontecer, tecle Enter depois do bipe!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e ver a precisão.  Se quiser me mandar seu resultado por e-mail, vou publicar um gráfico no meu site para todos vermos os problemas que temos com as cores e nossas telas.  Meu e-mail é</translation>
+        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e ver a precisão.  Se quiser me mandar seu resultado por email, vou publicar um gráfico no meu site para todos vermos os problemas que temos com as cores e nossas telas.  Meu email é</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
