@@ -149,7 +149,7 @@ Un saludo,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Pulse Aceptar para continuar; después el color cambiará en 1 o 2 segundos</translation>
+        <translation>Pulse Aceptar para continuar; el color cambiará 1 o 2 segundos después</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -159,16 +159,16 @@ Un saludo,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1)</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1)</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1).</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado una tecla al menos dos veces en %2</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado dos o más veces tras pasar a %2.</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado dos o más veces tras pasar a %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Un saludo,  Alder</translation>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Puede copiar y pegar el resultado de arriba para compararlo con otra prueba y ver su precisión.  Si quiere enviarme su resultado por correo, publicaré un gráfico en mi sitio web para que todos veamos los problemas que tenemos con el color y nuestras pantallas.  Mi dirección de correo es</translation>
+        <translation>Puede copiar y pegar el resultado de arriba para compararlo con otra prueba y ver hasta qué punto coinciden.  Si quiere enviarme su resultado por correo, publicaré un gráfico en mi sitio web para que todos veamos los problemas que tenemos con el color y nuestras pantallas.  Mi dirección de correo es</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -329,7 +329,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra en 3 barras, con círculos que indican el valor de los canales RGB.  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra con tres barras, con círculos que indican el valor de los canales RGB.  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,7 +337,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra en 3 barras, con barras +/- (del color del canal Lab) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra con tres barras, con barras +/- (del color del canal Lab) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -368,7 +368,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>¡Este programa está dedicado a
 mi querida y talentosa hija
-%1
+%1,
 que entiende el color mucho mejor que yo!</translation>
     </message>
 </context>
