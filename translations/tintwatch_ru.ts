@@ -85,7 +85,7 @@
     <message>
         <source>hour %1, minute %2, second %3</source>
         <extracomment>The tip&apos;s second line: the colours of the hour, minute and second hands.</extracomment>
-        <translation>часы: %1, минуты: %2, секунды: %3</translation>
+        <translation>час: %1, минута: %2, секунда: %3</translation>
     </message>
 </context>
 <context>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Использовать этот модуль платформы Qt (как и переменная $QT_QPA_PLATFORM).</translation>
+        <translation>Использовать указанный модуль платформы Qt (как переменная $QT_QPA_PLATFORM).</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -126,7 +126,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Добро пожаловать!
 Я скажу это только один раз!
-Щёлкните правой кнопкой мыши по цветной части часов, чтобы открыть меню
+Щёлкните правой кнопкой мыши по цвету на часах — откроется меню
 Всего доброго,  Alder</translation>
     </message>
     <message>
@@ -159,18 +159,18 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета: при переходе к %1</numerusform>
-            <numerusform>Вы не заметили %n смены цвета: при переходе к %1</numerusform>
-            <numerusform>Вы не заметили %n смен цвета: при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета: при переходе к %1, а на %2 нажали клавишу дважды или больше</numerusform>
-            <numerusform>Вы не заметили %n смены цвета: при переходе к %1, а на %2 нажали клавишу дважды или больше</numerusform>
-            <numerusform>Вы не заметили %n смен цвета: при переходе к %1, а на %2 нажали клавишу дважды или больше</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам, а на %2 градусах вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам, а на %2 градусах вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам, а на %2 градусах вы нажали клавишу два раза или больше</numerusform>
         </translation>
     </message>
     <message>
@@ -272,7 +272,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>В конце часы покажут, какие цвета (если такие будут) вы не смогли различить.</translation>
+        <translation>В конце часы покажут, какие цвета (если такие найдутся) вы не смогли различить.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -281,7 +281,7 @@ All the best,  Alder</source>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Результат выше можно скопировать и сравнить с другим тестом, чтобы увидеть, насколько он точен.  Если захотите прислать мне результат по электронной почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес электронной почты:</translation>
+        <translation>Результат выше можно скопировать и сравнить с результатом другого теста, чтобы оценить точность.  Если захотите прислать мне результат по электронной почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес электронной почты:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -351,7 +351,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Цветные круги показывают час, минуту и секунду</translation>
+        <translation>Цветные диски показывают час, минуту и секунду</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -435,12 +435,12 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Сделайте Макс. и Мин. одинаковыми, если они не должны меняться со временем</translation>
+        <translation>Задайте одинаковые Макс. и Мин., если уровень не должен меняться со временем</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Плавный ход (часы и минуты не перескакивают)</translation>
+        <translation>Плавный ход (часовая и минутная стрелки без скачков)</translation>
     </message>
 </context>
 </TS>
