@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Affiche l’horloge sur cet écran X (par défaut&#xa0;: $DISPLAY).</translation>
+        <translation>Affiche l’horloge sur cet affichage X (par défaut&#xa0;: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -127,7 +127,7 @@ All the best,  Alder</source>
         <translation>Bienvenue
 Je ne le dirai qu’une fois&#xa0;!
 Cliquez avec le bouton droit sur une partie colorée de l’horloge pour ouvrir le menu des options
-Amicalement,  Alder</translation>
+Amicalement, Alder</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
@@ -159,16 +159,16 @@ Amicalement,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Vous avez manqué %n changement de couleur (passage à %1)</numerusform>
-            <numerusform>Vous avez manqué %n changements de couleur (passages à %1)</numerusform>
+            <numerusform>Vous avez manqué %n changement de couleur (passage à %1 degrés)</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur (passages à %1 degrés)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Vous avez manqué %n changement de couleur (passage à %1), mais vous avez appuyé au moins deux fois sur une touche quand la couleur est passée à %2</numerusform>
-            <numerusform>Vous avez manqué %n changements de couleur (passages à %1), mais vous avez appuyé au moins deux fois sur une touche quand la couleur est passée à %2</numerusform>
+            <numerusform>Vous avez manqué %n changement de couleur (passage à %1 degrés), mais vous avez appuyé au moins deux fois sur une touche quand la couleur est passée à %2 degrés</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur (passages à %1 degrés), mais vous avez appuyé au moins deux fois sur une touche quand la couleur est passée à %2 degrés</numerusform>
         </translation>
     </message>
     <message>
@@ -214,7 +214,7 @@ Amicalement,  Alder</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Options de l’horloge...</translation>
+        <translation>Options de l’horloge…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -279,7 +279,7 @@ Amicalement,  Alder</translation>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Vous pouvez copier ce résultat pour le comparer à un autre test et voir sa précision. Si vous avez envie de m’envoyer votre résultat par e-mail, je le publierai dans un graphique sur mon site, pour que nous voyions tous les problèmes que nous avons avec les couleurs et nos écrans. Mon adresse e-mail&#xa0;:</translation>
+        <translation>Vous pouvez copier ce résultat et le comparer à celui d’un autre test pour voir s’il est fiable. Si vous avez envie de m’envoyer votre résultat par e-mail, je le publierai dans un graphique sur mon site, pour que nous voyions tous les problèmes que nous avons avec les couleurs et nos écrans. Mon adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
