@@ -153,7 +153,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Sie haben alle Wechsel gesehen – noch einmal testen?  Oder ändern Sie Helligkeit oder Sättigung und sehen Sie, ob sich etwas ändert.</translation>
+        <translation>Sie haben alle Wechsel gesehen – noch einmal testen? Oder ändern Sie Helligkeit oder Sättigung und prüfen Sie, ob sich dadurch etwas ändert.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
@@ -258,7 +258,7 @@ Alles Gute,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können.  Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab.  Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis auf 60.</translation>
+        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können. Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab. Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis auf 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -274,12 +274,12 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Beim Test mit 60 Wechseln sieht man womöglich Farbsäume. Tragen Sie dann eine Pausenzahl ein: Der Test hält nach so vielen Wechseln an.  Die Uhr kann das Pausenfenster verdecken; drücken Sie dann nach dem Signalton die Eingabetaste.</translation>
+        <translation>Beim Test mit 60 Wechseln sieht man womöglich Farbsäume. Tragen Sie dann eine Pausenzahl ein: Der Test hält nach so vielen Wechseln an. Die Uhr kann das Pausenfenster verdecken; drücken Sie dann nach dem Signalton die Eingabetaste.</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Sie können das Ergebnis oben kopieren und mit einem anderen Test vergleichen, um zu sehen, wie genau es ist.  Wenn Sie mir Ihr Ergebnis mailen, stelle ich eine Grafik auf meine Website, damit wir alle sehen, welche Probleme wir mit Farben und unseren Bildschirmen haben.  Meine E-Mail-Adresse:</translation>
+        <translation>Sie können das Ergebnis oben kopieren und mit einem anderen Test vergleichen, um zu sehen, wie genau es ist. Wenn Sie mir Ihr Ergebnis mailen, stelle ich eine Grafik auf meine Website, damit wir alle sehen, welche Probleme wir mit Farben und unseren Bildschirmen haben. Meine E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -321,7 +321,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
-        <translation>Der äußere Rand des Zifferblatts ist in Farbstunden geteilt, diese wiederum in farbige Minuten.</translation>
+        <translation>Der äußere Rand des Zifferblatts ist in Farbstunden unterteilt, diese wiederum in farbige Minuten.</translation>
     </message>
     <message>
         <source>RGB clock</source>
@@ -329,7 +329,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Die Zeit wird durch 3 farbige Säulen dargestellt; Kreise zeigen die Werte der RGB-Kanäle.  Man liest sie von links nach rechts.</translation>
+        <translation>Die Zeit wird durch drei farbige Säulen dargestellt; Kreise zeigen die Werte der RGB-Kanäle. Gelesen wird von links nach rechts.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,7 +337,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Die Zeit wird durch 3 farbige Säulen dargestellt; Balken nach oben oder unten (in der Farbe des Lab-Kanals) zeigen die Werte der Kanäle „a“ und „b“.  Man liest sie von links nach rechts.</translation>
+        <translation>Die Zeit wird durch drei farbige Säulen dargestellt; Balken nach oben oder unten (in der Farbe des Lab-Kanals) zeigen die Werte der Kanäle „a“ und „b“. Gelesen wird von links nach rechts.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
