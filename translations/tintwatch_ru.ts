@@ -125,8 +125,8 @@ Right mouse-click on a bit of colour (on the clock) to get a menu of options
 All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Добро пожаловать!
-Я скажу это только один раз!
-Щёлкните правой кнопкой мыши по цвету на часах — откроется меню
+Повторять не буду!
+Щёлкните правой кнопкой мыши по цветной части часов — откроется меню
 Всего доброго,  Alder</translation>
     </message>
     <message>
@@ -159,18 +159,18 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам</numerusform>
-            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам</numerusform>
-            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам.</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам.</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам, а на %2 градусах вы нажали клавишу два раза или больше</numerusform>
-            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам, а на %2 градусах вы нажали клавишу два раза или больше</numerusform>
-            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам, а на %2 градусах вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам, а при переходе к %2 градусам вы нажали клавишу два раза или больше.</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам, а при переходе к %2 градусам вы нажали клавишу два раза или больше.</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам, а при переходе к %2 градусам вы нажали клавишу два раза или больше.</numerusform>
         </translation>
     </message>
     <message>
@@ -268,7 +268,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
-        <translation>Каждый раз, заметив смену, нажимайте любую клавишу.</translation>
+        <translation>Каждый раз, заметив смену цвета, нажимайте любую клавишу.</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
@@ -303,12 +303,12 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (как часовая стрелка)</translation>
+        <translation>12 (как у часовой стрелки)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (как минутная стрелка)</translation>
+        <translation>60 (как у минутной стрелки)</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными полосами; круги рядом с ними отмечают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными полосами, а круги отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -435,7 +435,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Задайте одинаковые Макс. и Мин., если уровень не должен меняться со временем</translation>
+        <translation>Сделайте «Макс.» и «Мин.» одинаковыми, если уровень не должен меняться со временем</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
