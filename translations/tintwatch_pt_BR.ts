@@ -126,7 +126,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Boas-vindas
 Só vou dizer isto uma vez!
-Clique com o botão direito em uma parte colorida do relógio para abrir o menu de opções
+Clique com o botão direito numa parte colorida do relógio para ver as opções
 Um abraço,  Alder</translation>
     </message>
     <message>
@@ -167,8 +167,8 @@ Um abraço,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor na passagem para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor nas passagens para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para %1, mas apertou a tecla duas vezes ou mais quando a cor passou para %2</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para %1, mas apertou a tecla duas vezes ou mais quando a cor passou para %2</numerusform>
         </translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Um abraço,  Alder</translation>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e ver a precisão.  Se quiser me mandar seu resultado por email, vou publicar um gráfico no meu site para todos vermos os problemas que temos com as cores e nossas telas.  Meu email é</translation>
+        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e ver a precisão.  Se quiser me mandar seu resultado por email, vou publicar um gráfico no meu site para que todos vejamos os problemas que temos com as cores e as telas.  Meu email:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
