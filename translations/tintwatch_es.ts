@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Muestra el reloj en esta pantalla X (predeterminada: $DISPLAY).</translation>
+        <translation>Muestra el reloj en la pantalla X indicada (predeterminada: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa este complemento de plataforma de Qt, como $QT_QPA_PLATFORM.</translation>
+        <translation>Usa el complemento de plataforma de Qt indicado, como hace $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -126,7 +126,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Le doy la bienvenida
 ¡Solo lo diré una vez!
-Haga clic con el botón derecho en una parte de color del reloj para abrir el menú de opciones
+Haga clic derecho en una parte de color del reloj para abrir el menú
 Un saludo,  Alder</translation>
     </message>
     <message>
@@ -149,7 +149,7 @@ Un saludo,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Pulse Aceptar para continuar; el color cambiará 1 o 2 segundos después</translation>
+        <translation>Pulse Aceptar para continuar; el color cambiará de 1 a 2 segundos después</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -167,8 +167,8 @@ Un saludo,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado dos o más veces tras pasar a %2.</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado dos o más veces tras pasar a %2.</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado la tecla dos o más veces tras pasar a %2.</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado la tecla dos o más veces tras pasar a %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -329,7 +329,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra con tres barras, con círculos que indican el valor de los canales RGB.  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra en tres barras, con círculos que indican el valor de los canales RGB.  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,7 +337,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra con tres barras, con barras +/- (del color del canal Lab) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra en tres barras, con barras +/- (del color del canal Lab) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
