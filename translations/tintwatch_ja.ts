@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>dark grey</source>
-        <translation>濃い灰色</translation>
+        <translation>暗い灰色</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -260,7 +260,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>OK をクリックすると、まず赤い円が表示され、1～2 秒ごとに色が変わります。</translation>
+        <translation>OK をクリックすると赤い円が表示され、1～2 秒ごとに色が変わります。</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -299,12 +299,12 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (時針と同じ)</translation>
+        <translation>12 (時針の刻み)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (分針と同じ)</translation>
+        <translation>60 (分針の刻み)</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@ who understands colour much better than I do!</source>
         <translation>このプログラムを捧げます
 才能豊かな愛娘
 %1
-私よりずっと色のことがわかる子へ！</translation>
+色のことなら私よりずっと詳しい子へ！</translation>
     </message>
 </context>
 <context>
@@ -431,12 +431,12 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>時間とともに変化させたくない場合は、最大と最小を同じ値にしてください</translation>
+        <translation>時間とともに変えない場合は、最大と最小を同じ値にしてください</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>なめらかに動かす (時針と分針が連続して動きます)</translation>
+        <translation>なめらかに動かす (時針と分針が飛ばずに進みます)</translation>
     </message>
 </context>
 </TS>
