@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Mostra l&apos;orologio su questo display X (predefinito: $DISPLAY).</translation>
+        <translation>Mostra l&apos;orologio sul display X indicato (predefinito: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa questo plugin di piattaforma Qt, come $QT_QPA_PLATFORM.</translation>
+        <translation>Usa il plugin di piattaforma Qt indicato, come la variabile $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -167,8 +167,8 @@ Tanti saluti,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio alla tinta %1, ma hai premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
-            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi alle tinte %1, ma hai premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio alla tinta %1; hai però premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi alle tinte %1; hai però premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
         </translation>
     </message>
     <message>
@@ -214,7 +214,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Opzioni orologio...</translation>
+        <translation>Opzioni orologio…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -258,7 +258,7 @@ Tanti saluti,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Questo test ti mostra se riesci a vedere la differenza tra le tinte.  Il risultato dipende da te e dalla qualità del tuo schermo.  Comincia da quello facile, con soli 12 cambi di tinta, e arriva fino a 60.</translation>
+        <translation>Questo test ti mostra se riesci a vedere la differenza tra le tinte.  Il risultato dipende da te e dalla qualità del tuo schermo.  Comincia da quello facile, con soli 12 cambi di tinta, e poi sali fino a 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -274,12 +274,12 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso imposta il numero di pausa e il test si fermerà dopo quel numero di cambi.  L&apos;orologio può coprire la finestra di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
+        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso indica nella casella ogni quanti cambi fare una pausa.  L&apos;orologio può coprire il messaggio di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Puoi copiare e incollare il risultato qui sopra per confrontarlo con un altro test e vedere quanto è preciso.  Se vuoi mandarmi il tuo risultato per e-mail, pubblicherò un grafico sul mio sito, così vedremo tutti i problemi che abbiamo con i colori e i nostri schermi.  Il mio indirizzo e-mail è</translation>
+        <translation>Puoi copiare e incollare il risultato qui sopra per confrontarlo con quello di un altro test e vedere quanto è attendibile.  Se vuoi mandarmi il tuo risultato per e-mail, pubblicherò un grafico sul mio sito, così vedremo tutti insieme i problemi che abbiamo con i colori e con i nostri schermi.  Il mio indirizzo e-mail è</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
