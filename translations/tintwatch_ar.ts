@@ -140,7 +140,7 @@ All the best,  Alder</source>
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>تعذّر على Tintwatch حفظ إعداداته في
-%1
+‎%1
 
 %2</translation>
     </message>
@@ -149,7 +149,7 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>انقر «موافق» للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
+        <translation>انقر «حسنًا» للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -171,12 +171,12 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>لم يفتك أي تغيّر في اللون عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم يفتك أي تغيّر في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
         </translation>
     </message>
     <message>

@@ -149,7 +149,7 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Нажмите «ОК», чтобы продолжить; затем цвет сменится через 1–2 секунды</translation>
+        <translation>Нажмите «OK», чтобы продолжить; затем цвет сменится через 1–2 секунды</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
