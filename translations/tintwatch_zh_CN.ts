@@ -149,24 +149,24 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>单击“确定”继续，颜色将在 1-2 秒后变化</translation>
+        <translation>单击“确定”继续，颜色将在 1-2 秒后变化。</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>您看出了所有变化——再测一次？您也可以更改亮度或饱和度，看看结果是否不同。</translation>
+        <translation>您察觉到了所有变化——要再测一次吗？您也可以更改亮度或饱和度，看看结果是否不同。</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处。</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 度处。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处；但在色相 %2 处您至少按了两次键。</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 度处；另外，在色相 %2 度处您至少按了两次键。</numerusform>
         </translation>
     </message>
     <message>
@@ -231,7 +231,7 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>帮助手册</translation>
+        <translation>使用手册</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -256,7 +256,7 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>此测试可以检验您能否分辨不同的色相。结果取决于您的眼睛和屏幕的质量。请从只有 12 次色相变化的简单测试开始，逐步增加到 60 次。</translation>
+        <translation>此测试可以检验您能否分辨不同的色相。结果既取决于您本人，也取决于屏幕的好坏。请从只有 12 次色相变化的简单测试开始，逐步增加到 60 次。</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -268,7 +268,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>测试结束时，将显示您未能分辨的颜色（如果有）。</translation>
+        <translation>测试结束时，将显示您未能分辨的颜色（如有）。</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -327,7 +327,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>时间以 3 根彩色柱条显示，旁边圆圈的大小表示 RGB 各通道的值。从左往右读。</translation>
+        <translation>时间以三根彩色柱条显示，旁边圆圈的大小表示 RGB 各通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -335,7 +335,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>时间以 3 根彩色柱条显示，上下伸展的短柱（涂成相应 Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
+        <translation>时间以三根彩色柱条显示，上下伸展的短柱（涂成相应 Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -431,7 +431,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>若不希望其随时间变化，请将最大值和最小值设为相同</translation>
+        <translation>若不希望饱和度和亮度随时间变化，请将最大值和最小值设为相同。</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
