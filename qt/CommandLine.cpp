@@ -100,6 +100,10 @@ struct Options {
       // program does not pass on.
       : help({QStringLiteral("h"), QStringLiteral("help")},
              QCoreApplication::translate("CommandLine", "Displays help on commandline options.")),
+        // Not addVersionOption(): its words are the toolkit's, in a voice
+        // that need not be the one of the lines around it.
+        version({QStringLiteral("v"), QStringLiteral("version")},
+                QCoreApplication::translate("CommandLine", "Displays version information.")),
         display(QStringLiteral("display"),
                 QCoreApplication::translate("CommandLine", "Shows the clock on this X display (default: $DISPLAY)."),
                 //: The value of --display and --platform, shown in --help as <name>.
@@ -122,7 +126,7 @@ struct Options {
     // The toolkit's own options are single words after one dash (-display).
     parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser->addOption(help);
-    version = parser->addVersionOption();
+    parser->addOption(version);
     parser->addOption(display);
     parser->addOption(platform);
     parser->addOption(session);
@@ -130,7 +134,7 @@ struct Options {
   }
 
   QCommandLineOption help;
-  QCommandLineOption version{QStringLiteral("version")};
+  QCommandLineOption version;
   QCommandLineOption display;
   QCommandLineOption platform;
   QCommandLineOption session;

@@ -115,6 +115,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>وسيط غير متوقع «‎%1‎».</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>يعرض معلومات الإصدار.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

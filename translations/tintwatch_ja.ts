@@ -115,6 +115,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>余分な引数「%1」があります。</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>バージョン情報を表示します。</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -115,6 +115,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado “%1”.</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra as informações da versão.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -115,6 +115,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Лишний аргумент «%1».</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показать сведения о версии.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
