@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Affiche l’horloge sur cet affichage X (par défaut&#xa0;: $DISPLAY).</translation>
+        <translation>Affiche l’horloge sur l’affichage X indiqué (par défaut&#xa0;: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Utilise ce module de plateforme Qt, comme $QT_QPA_PLATFORM.</translation>
+        <translation>Utilise le module de plateforme Qt indiqué, comme le fait $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -130,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Bienvenue
 Je ne le dirai qu’une fois&#xa0;!
-Cliquez avec le bouton droit sur une partie colorée de l’horloge pour ouvrir le menu des options
+Cliquez avec le bouton droit sur une couleur de l’horloge pour ouvrir le menu
 Amicalement, Alder</translation>
     </message>
     <message>
@@ -209,12 +209,12 @@ Amicalement, Alder</translation>
     <message>
         <source>+ Bigger </source>
         <extracomment>The clock twice as large; the &quot;+&quot; is its key. Keep the space at the end.</extracomment>
-        <translation>+ Agrandir </translation>
+        <translation>+ Plus grande </translation>
     </message>
     <message>
         <source>- Smaller</source>
         <extracomment>The clock half as large; the &quot;-&quot; is its key.</extracomment>
-        <translation>- Réduire</translation>
+        <translation>- Plus petite</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
@@ -333,7 +333,7 @@ Amicalement, Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>L’heure en couleurs est affichée sous forme de 3 barres, avec des cercles qui montrent la valeur des canaux RVB. Elle se lit de gauche à droite.</translation>
+        <translation>L’heure en couleurs est affichée sous forme de trois barres, avec des cercles qui montrent la valeur des canaux RVB. Elle se lit de gauche à droite.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -341,7 +341,7 @@ Amicalement, Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>L’heure en couleurs est affichée sous forme de 3 barres, avec des barres +/– (de la couleur du canal Lab) qui montrent la valeur des canaux «&#xa0;a&#xa0;» et «&#xa0;b&#xa0;». Elle se lit de gauche à droite.</translation>
+        <translation>L’heure en couleurs est affichée sous forme de trois barres, avec des barres +/– (de la couleur du canal Lab) qui montrent la valeur des canaux «&#xa0;a&#xa0;» et «&#xa0;b&#xa0;». Elle se lit de gauche à droite.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -437,7 +437,7 @@ qui comprend la couleur bien mieux que moi&#xa0;!</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Donnez la même valeur à Max et à Min s’ils ne doivent pas varier au fil du temps</translation>
+        <translation>Pour des niveaux constants toute la journée, donnez la même valeur à Max et à Min</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
