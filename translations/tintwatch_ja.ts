@@ -130,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>ようこそ
 一度しか言いません！
-時計の色の部分を右クリックすると、オプションのメニューが開きます
+時計の色のある部分を右クリックすると、オプションのメニューが開きます
 お元気で。Alder より</translation>
     </message>
     <message>
@@ -276,7 +276,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>60 回のテストでは、色の残像やにじみが見え始めることがあります。その場合は一時停止の回数を設定してください。設定した回数の変化ごとにテストが一時停止します。一時停止の表示が時計の後ろに隠れることがあります。その場合はビープ音の後で Enter キーを押してください。</translation>
+        <translation>60 回のテストでは、色の残像やにじみが見え始めることがあります。その場合は、一時停止するまでの変化の回数を設定してください。設定した回数の変化ごとにテストが一時停止します。一時停止の表示が時計の後ろに隠れることがあります。その場合はビープ音の後で Enter キーを押してください。</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -343,7 +343,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>時計の色の部分を左ボタンでドラッグすると、時計を移動できます</translation>
+        <translation>時計の色のある部分を左ボタンでドラッグすると、時計を移動できます</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -435,7 +435,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>時間とともに変えない場合は、最大と最小を同じ値にしてください</translation>
+        <translation>時間とともに変化させたくない場合は、最大と最小を同じ値にしてください</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
