@@ -130,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Willkommen
 Ich sage das nur ein einziges Mal!
-Klicken Sie mit der rechten Maustaste auf eine farbige Stelle der Uhr, um das Optionsmenü zu öffnen
+Ein Rechtsklick auf eine farbige Stelle der Uhr öffnet das Optionsmenü
 Alles Gute,  Alder</translation>
     </message>
     <message>
@@ -157,7 +157,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Sie haben alle Wechsel gesehen – noch einmal testen? Oder ändern Sie Helligkeit oder Sättigung und prüfen Sie, ob sich dadurch etwas ändert.</translation>
+        <translation>Sie haben alle Wechsel gesehen – noch einmal testen? Oder ändern Sie Helligkeit oder Sättigung und prüfen Sie, ob das etwas bewirkt.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
@@ -262,7 +262,7 @@ Alles Gute,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können. Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab. Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis auf 60.</translation>
+        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können. Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab. Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis auf 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -317,7 +317,7 @@ Alles Gute,  Alder</translation>
     <name>tintwatch::frmAbout</name>
     <message>
         <source>Colours for telling the time</source>
-        <translation>Farben, die die Zeit anzeigen</translation>
+        <translation>Die Zeit in Farben</translation>
     </message>
     <message>
         <source>Hue clock</source>
@@ -442,7 +442,7 @@ gewidmet, die Farben viel besser versteht als ich!</translation>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Fließende Zeigerbewegung (Std. &amp;&amp; Min. springen nicht)</translation>
+        <translation>Fließende Zeigerbewegung (Std. und Min. springen nicht)</translation>
     </message>
 </context>
 </TS>
