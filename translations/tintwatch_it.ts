@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Mostra l&apos;orologio sul display X indicato (predefinito: $DISPLAY).</translation>
+        <translation>Mostra l’orologio sul display X indicato (predefinito: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Un orologio per il desktop che indica l&apos;ora con i colori.</translation>
+        <translation>Un orologio per il desktop che indica l’ora con i colori.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -130,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Ti do il benvenuto
 Lo dico una volta sola!
-Fai clic con il pulsante destro su una parte colorata dell&apos;orologio per aprire il menu delle opzioni
+Fai clic con il pulsante destro su una parte colorata dell’orologio per aprire il menu delle opzioni
 Tanti saluti,  Alder</translation>
     </message>
     <message>
@@ -157,7 +157,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Hai visto tutti i cambi: vuoi rifare il test?  Oppure puoi cambiare la luminosità o la saturazione e vedere se cambia qualcosa.</translation>
+        <translation>Hai visto tutti i cambi: vuoi rifare il test?  Oppure puoi modificare la luminosità o la saturazione e vedere se fa differenza.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
@@ -266,7 +266,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>Quando premi OK, l&apos;orologio mostra prima un cerchio rosso, che cambia ogni 1-2 secondi.</translation>
+        <translation>Quando premi OK, l’orologio mostra prima un cerchio rosso, che cambia ogni 1–2 secondi.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -274,11 +274,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Alla fine l&apos;orologio ti mostra quali colori (se ce ne sono) non hai distinto.</translation>
+        <translation>Alla fine l’orologio ti mostra quali colori (se ce ne sono) non hai distinto.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso indica nella casella ogni quanti cambi fare una pausa.  L&apos;orologio può coprire il messaggio di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
+        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso indica nella casella ogni quanti cambi fare una pausa.  L’orologio può coprire il messaggio di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -317,7 +317,7 @@ Tanti saluti,  Alder</translation>
     <name>tintwatch::frmAbout</name>
     <message>
         <source>Colours for telling the time</source>
-        <translation>Colori per leggere l&apos;ora</translation>
+        <translation>Colori per leggere l’ora</translation>
     </message>
     <message>
         <source>Hue clock</source>
@@ -333,7 +333,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>L&apos;ora a colori è rappresentata da 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
+        <translation>L’ora a colori è rappresentata da 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -341,11 +341,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>L&apos;ora a colori è rappresentata da 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
+        <translation>L’ora a colori è rappresentata da 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Trascina l&apos;orologio con il pulsante sinistro del mouse (su una parte colorata)</translation>
+        <translation>Trascina l’orologio con il pulsante sinistro del mouse (su una parte colorata)</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -353,7 +353,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>I cerchi colorati indicano l&apos;ora, i minuti e i secondi</translation>
+        <translation>I cerchi colorati indicano l’ora, i minuti e i secondi</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -373,7 +373,7 @@ who understands colour much better than I do!</source>
         <translation>Questo programma è dedicato
 alla mia adorata e talentuosa figlia
 %1,
-che capisce il colore molto meglio di me!</translation>
+che di colori ne capisce molto più di me!</translation>
     </message>
 </context>
 <context>
