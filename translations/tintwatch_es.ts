@@ -157,22 +157,22 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Ha visto todos los cambios. ¿Quiere repetir la prueba?  También puede cambiar el brillo o la saturación y ver si cambia algo.</translation>
+        <translation>Ha visto todos los cambios. ¿Quiere repetir la prueba? También puede cambiar el brillo o la saturación y ver si cambia algo.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1).</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1).</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1 grados).</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1 grados).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado la tecla dos o más veces tras pasar a %2.</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado la tecla dos o más veces tras pasar a %2.</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1 grados), pero ha pulsado la tecla dos o más veces tras pasar a %2 grados.</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1 grados), pero ha pulsado la tecla dos o más veces tras pasar a %2 grados.</numerusform>
         </translation>
     </message>
     <message>
@@ -278,7 +278,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>En la prueba de 60 pueden empezar a verse halos de color; en ese caso, indique un número de pausa y la prueba se detendrá tras ese número de cambios.  El reloj puede tapar el aviso de pausa: si es así, pulse Intro después del pitido.</translation>
+        <translation>En la prueba de 60 pueden empezar a verse halos de color; en ese caso, indique un número de pausa y la prueba se detendrá tras ese número de cambios.  El reloj puede tapar el mensaje de pausa: si es así, pulse Intro después del pitido.</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -341,7 +341,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra en tres barras, con barras +/- (del color del canal Lab) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra en tres barras, con barras +/- (cada una del color de su canal) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -353,7 +353,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Los círculos de color indican la hora, los minutos y los segundos</translation>
+        <translation>Los círculos de color indican la hora, los minutos y los segundos.</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
