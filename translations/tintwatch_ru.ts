@@ -85,7 +85,7 @@
     <message>
         <source>hour %1, minute %2, second %3</source>
         <extracomment>The tip&apos;s second line: the colours of the hour, minute and second hands.</extracomment>
-        <translation>час: %1, минута: %2, секунда: %3</translation>
+        <translation>цвет часа: %1, минуты: %2, секунды: %3</translation>
     </message>
 </context>
 <context>
@@ -143,7 +143,7 @@ All the best,  Alder</source>
 
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation>Программе Tintwatch не удалось сохранить настройки в
+        <translation>Программе Tintwatch не удалось сохранить настройки в файл
 %1
 
 %2</translation>
@@ -343,7 +343,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными полосами, а столбики +/- (цвета канала Lab) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными полосами, а столбики +/- (окрашенные в цвет своего канала) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -355,7 +355,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Цветные диски показывают час, минуту и секунду</translation>
+        <translation>Цветные диски показывают час, минуту и секунду.</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
