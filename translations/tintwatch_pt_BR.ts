@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa este plugin de plataforma do Qt, como faz a variável $QT_QPA_PLATFORM.</translation>
+        <translation>Usa o plugin de plataforma do Qt indicado, como faz a variável $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -130,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Boas-vindas
 Só vou dizer isto uma vez!
-Clique com o botão direito numa parte colorida do relógio para ver as opções
+Clique com o botão direito em uma parte colorida do relógio para abrir o menu
 Um abraço,  Alder</translation>
     </message>
     <message>
@@ -157,22 +157,22 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Você viu todas as mudanças. Quer testar de novo?  Ou altere o brilho ou a saturação e veja se o resultado muda.</translation>
+        <translation>Você viu todas as mudanças.  Quer testar de novo?  Ou então altere o brilho ou a saturação e veja se o resultado muda.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor na passagem para %1</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor nas passagens para %1</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1°</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1°</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor na passagem para %1, mas apertou a tecla duas vezes ou mais quando a cor passou para %2</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor nas passagens para %1, mas apertou a tecla duas vezes ou mais quando a cor passou para %2</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1°, mas apertou a tecla duas vezes ou mais quando a cor passou para %2°</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1°, mas apertou a tecla duas vezes ou mais quando a cor passou para %2°</numerusform>
         </translation>
     </message>
     <message>
@@ -278,12 +278,12 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>No teste de 60, você pode começar a ver halos coloridos. Nesse caso, informe a cada quantas mudanças o teste deve pausar.  O relógio pode esconder a janela de pausa; se isso acontecer, tecle Enter depois do bipe!</translation>
+        <translation>No teste de 60, você pode começar a ver halos coloridos.  Nesse caso, informe a cada quantas mudanças o teste deve pausar.  O relógio pode esconder a janela de pausa; se isso acontecer, tecle Enter depois do bipe!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e ver a precisão.  Se quiser me mandar seu resultado por email, vou publicar um gráfico no meu site para que todos vejamos os problemas que temos com as cores e as telas.  Meu email:</translation>
+        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e avaliar a precisão.  Se quiser me mandar seu resultado por email, vou publicar um gráfico no meu site para que todos vejamos os problemas que temos com as cores e as telas.  Meu email:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -353,7 +353,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Os círculos coloridos indicam a hora, o minuto e o segundo</translation>
+        <translation>Os círculos coloridos indicam a hora, o minuto e o segundo.</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
