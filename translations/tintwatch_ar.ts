@@ -92,7 +92,7 @@
     <name>CommandLine</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>يعرض التعليمات حول خيارات سطر الأوامر.</translation>
+        <translation>يعرض تعليمات خيارات سطر الأوامر.</translation>
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
@@ -135,7 +135,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>ساعة Tint Watch مع اختبار تدرّج اللون</translation>
+        <translation>ساعة Tint Watch مزوّدة باختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -164,11 +164,11 @@ All the best,  Alder</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>لم يفتك أي تغيّر في اللون عند الانتقال إلى %1</numerusform>
-            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى %1</numerusform>
-            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى %1</numerusform>
-            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى %1</numerusform>
-            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى %1</numerusform>
-            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى %1</numerusform>
+            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى التدرّج %1</numerusform>
+            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى التدرّجين %1</numerusform>
+            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى التدرّجات %1</numerusform>
+            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى التدرّجات %1</numerusform>
+            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى التدرّجات %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -176,11 +176,11 @@ All the best,  Alder</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
             <numerusform>لم يفتك أي تغيّر في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى التدرّج %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى التدرّجين %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى التدرّجات %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى التدرّجات %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى التدرّجات %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
         </translation>
     </message>
     <message>
@@ -274,7 +274,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>عندما تنقر «موافق»، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
+        <translation>عندما تنقر «حسنًا»، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -291,7 +291,7 @@ All the best,  Alder</source>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>يمكنك نسخ النتيجة أعلاه ولصقها لمقارنتها باختبار آخر ومعرفة مدى دقتها.  إن رغبت في إرسال نتيجتك إليّ بالبريد الإلكتروني، فسأنشر رسماً بيانياً على موقعي لنرى جميعاً المشكلات التي نواجهها مع الألوان وشاشاتنا.  عنوان بريدي الإلكتروني:</translation>
+        <translation>يمكنك نسخ النتيجة أعلاه ولصقها لمقارنتها باختبار آخر ومعرفة مدى دقتها.  إن رغبت في إرسال نتيجتك إليّ بالبريد الإلكتروني، فسأنشر رسماً بيانياً على موقعي لنرى جميعاً المشكلات التي نواجهها في الألوان وفي شاشاتنا.  عنوان بريدي الإلكتروني:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -299,7 +299,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>OK - start test</source>
-        <translation>موافق - ابدأ الاختبار</translation>
+        <translation>حسنًا - ابدأ الاختبار</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -313,12 +313,12 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (كعقرب الساعات)</translation>
+        <translation>12 (خطوات عقرب الساعات)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (كعقرب الدقائق)</translation>
+        <translation>60 (خطوات عقرب الدقائق)</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>This program is dedicated to
@@ -392,7 +392,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Cancel</source>
