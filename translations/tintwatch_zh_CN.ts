@@ -153,7 +153,7 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>单击“确定”继续，颜色将在 1-2 秒后变化。</translation>
+        <translation>单击“确定”继续，颜色将在 1 到 2 秒后变化。</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -264,7 +264,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>单击“确定”后，屏幕上会先显示一个红色圆圈，每隔 1-2 秒变一次颜色。</translation>
+        <translation>单击“确定”后，屏幕上会先显示一个红色圆圈，每隔 1 到 2 秒变一次颜色。</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -276,7 +276,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停次数，测试每经过该次数的变化就会暂停一次。暂停提示可能被时钟挡住，这时请在提示音后按回车键！</translation>
+        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停间隔，测试每经过这么多次变化就会暂停一次。暂停提示框可能被时钟挡住，这时请在提示音后按回车键！</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
