@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageLogger>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "qt/Language.h"
 
@@ -30,6 +32,63 @@ void Print(std::FILE* stream, const QString& text) {
 
 QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
+// The columns a terminal gives the text: two for a wide (CJK) character,
+// none for a mark or a direction mark.
+int Columns(const QString& text) {
+  int columns = 0;
+  for (const char32_t c : text.toUcs4()) {
+    const QChar::Category category = QChar::category(c);
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing || category == QChar::Other_Format) {
+      continue;
+    }
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+                      (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+    columns += wide ? 2 : 1;
+  }
+  return columns;
+}
+
+// The toolkit pads the option names of the help to a number of characters,
+// so a translated <name> in wide characters pushed its description out of
+// line. Lines the descriptions up again by columns; a help whose names are
+// one column a character comes back as it was.
+QString AlignedByColumns(const QString& help) {
+  QStringList lines = help.split(QLatin1Char('\n'));
+  const QString indent = QStringLiteral("  ");
+  struct Option {
+    qsizetype line;
+    QString name;
+  };
+  std::vector<Option> options;
+  bool moved = false;
+  int widest = 0;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString& line = lines.at(i);
+    if (!line.startsWith(indent + QLatin1Char('-'))) continue;
+    const qsizetype end = line.indexOf(QStringLiteral("  "), indent.size());
+    if (end < 0) continue;
+    const QString name = line.mid(indent.size(), end - indent.size());
+    options.push_back({i, name});
+    widest = std::max(widest, Columns(name));
+    moved = moved || Columns(name) != name.size();
+  }
+  if (!moved) return help;
+  const QString column(indent.size() + widest + 2, QLatin1Char(' '));
+  for (const Option& option : options) {
+    QString& line = lines[option.line];
+    const QString description = line.mid(indent.size() + option.name.size()).trimmed();
+    line = indent + option.name + QString(widest + 2 - Columns(option.name), QLatin1Char(' ')) + description;
+    // A description the toolkit wrapped goes on in lines of spaces and words.
+    for (qsizetype next = option.line + 1; next < lines.size(); ++next) {
+      QString& more = lines[next];
+      if (!more.startsWith(indent + QLatin1Char(' ')) || more.trimmed().isEmpty()) break;
+      more = column + more.trimmed();
+    }
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 namespace {
@@ -41,6 +100,10 @@ struct Options {
       // program does not pass on.
       : help({QStringLiteral("h"), QStringLiteral("help")},
              QCoreApplication::translate("CommandLine", "Displays help on commandline options.")),
+        // Not addVersionOption(): its words are the toolkit's, in a voice
+        // that need not be the one of the lines around it.
+        version({QStringLiteral("v"), QStringLiteral("version")},
+                QCoreApplication::translate("CommandLine", "Displays version information.")),
         display(QStringLiteral("display"),
                 QCoreApplication::translate("CommandLine", "Shows the clock on this X display (default: $DISPLAY)."),
                 //: The value of --display and --platform, shown in --help as <name>.
@@ -63,7 +126,7 @@ struct Options {
     // The toolkit's own options are single words after one dash (-display).
     parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser->addOption(help);
-    version = parser->addVersionOption();
+    parser->addOption(version);
     parser->addOption(display);
     parser->addOption(platform);
     parser->addOption(session);
@@ -71,7 +134,7 @@ struct Options {
   }
 
   QCommandLineOption help;
-  QCommandLineOption version{QStringLiteral("version")};
+  QCommandLineOption version;
   QCommandLineOption display;
   QCommandLineOption platform;
   QCommandLineOption session;
@@ -108,7 +171,7 @@ CommandLine::CommandLine(int argc, char** argv) {
     Options translated;
     parser = translated.Parser();
     parsed = parser->parse(arguments);
-    QString helpText = parser->helpText();
+    QString helpText = AlignedByColumns(parser->helpText());
     helpText.replace(QStringLiteral("<executable_name>"), program);
     if (helpAsked) {
       Print(stdout, helpText);

@@ -92,7 +92,7 @@
     <name>CommandLine</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>يعرض التعليمات حول خيارات سطر الأوامر.</translation>
+        <translation>يعرض تعليمات خيارات سطر الأوامر.</translation>
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
@@ -101,19 +101,23 @@
     <message>
         <source>name</source>
         <extracomment>The value of --display and --platform, shown in --help as &lt;name&gt;.</extracomment>
-        <translation>الاسم</translation>
+        <translation>اسم‎</translation>
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>يستخدم المكوّن الإضافي لمنصة Qt المحدد، كما يفعل ‎$QT_QPA_PLATFORM.</translation>
+        <translation>يستخدم المكوّن الإضافي المحدد لمنصة Qt، كما يفعل المتغير ‎$QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>ساعة سطح مكتب تخبرك بالوقت بالألوان.</translation>
+        <translation>ساعة سطح مكتب تعرض الوقت بالألوان.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>وسيط غير متوقع «‎%1‎».</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>يعرض معلومات الإصدار.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +135,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
-        <translation>ساعة Tint Watch مع اختبار تدرّج اللون</translation>
+        <translation>ساعة Tint Watch مزوّدة باختبار تدرّج اللون</translation>
     </message>
     <message>
         <source>Tintwatch could not save its settings to
@@ -140,7 +144,7 @@ All the best,  Alder</source>
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>تعذّر على Tintwatch حفظ إعداداته في
-%1
+‎%1
 
 %2</translation>
     </message>
@@ -149,34 +153,34 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>انقر «موافق» للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
+        <translation>انقر «حسنًا» للمتابعة، وبعدها سيتغيّر اللون خلال ثانية أو ثانيتين</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>لقد رأيت كل التغيّرات. هل تريد إعادة الاختبار؟  أو يمكنك تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
+        <translation>لقد رأيت كل التغيّرات. هل تريد إعادة الاختبار؟  ويمكنك أيضاً تغيير السطوع أو التشبّع لترى إن كان ذلك يغيّر شيئاً.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>لم يفتك أي تغيّر في اللون، عند الانتقال إلى %1</numerusform>
-            <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1</numerusform>
-            <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1</numerusform>
-            <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1</numerusform>
-            <numerusform>لم تلاحظ %n تغيّراً في اللون، عند الانتقال إلى %1</numerusform>
-            <numerusform>لم تلاحظ %n تغيّر في اللون، عند الانتقال إلى %1</numerusform>
+            <numerusform>لم يفتك أي تغيّر في اللون عند الانتقال إلى %1</numerusform>
+            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى التدرّج %1</numerusform>
+            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى التدرّجين %1</numerusform>
+            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى التدرّجات %1</numerusform>
+            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى التدرّجات %1</numerusform>
+            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى التدرّجات %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>لم يفتك أي تغيّر في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>لم تلاحظ تغيّرين في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>لم تلاحظ %n تغيّرات في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>لم تلاحظ %n تغيّراً في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
-            <numerusform>لم تلاحظ %n تغيّر في اللون، عند الانتقال إلى %1، لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>لم يفتك أي تغيّر في اللون عند الانتقال إلى %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك تغيّر واحد في اللون عند الانتقال إلى التدرّج %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك تغيّران في اللون عند الانتقال إلى التدرّجين %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّرات في اللون عند الانتقال إلى التدرّجات %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّراً في اللون عند الانتقال إلى التدرّجات %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
+            <numerusform>فاتك %n تغيّر في اللون عند الانتقال إلى التدرّجات %1؛ لكنك ضغطت المفتاح مرتين على الأقل عند %2</numerusform>
         </translation>
     </message>
     <message>
@@ -266,11 +270,11 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>يبيّن لك هذا الاختبار إن كنت تميّز الفرق بين درجات تدرّج اللون.  تعتمد النتيجة عليك وعلى جودة شاشتك.  ابدأ بالاختبار السهل ذي 12 تغيّراً فقط في تدرّج اللون وتقدّم حتى 60.</translation>
+        <translation>يبيّن لك هذا الاختبار ما إذا كنت تميّز الفرق بين تدرّجات الألوان.  تعتمد النتيجة عليك وعلى جودة شاشتك.  ابدأ بالاختبار السهل ذي 12 تغيّراً فقط في تدرّج اللون وتقدّم حتى 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>عندما تنقر «موافق»، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
+        <translation>عندما تنقر «حسنًا»، تعرض الساعة أولاً دائرة حمراء يتغيّر لونها كل ثانية إلى ثانيتين.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -282,12 +286,12 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>قد تبدأ برؤية هالات ملوّنة في اختبار الـ 60، فإن حدث ذلك فاضبط عدد التغيّرات قبل الإيقاف المؤقت، وسيتوقف الاختبار مؤقتاً بعد هذا العدد من التغيّرات.  قد تحجب الساعة نافذة الإيقاف المؤقت، وعندها اضغط Enter بعد صوت التنبيه!</translation>
+        <translation>قد تبدأ برؤية هالات ملوّنة في اختبار الستين تغيّراً، فإن حدث ذلك فاضبط عدد التغيّرات قبل الإيقاف المؤقت، وسيتوقف الاختبار مؤقتاً بعد هذا العدد من التغيّرات.  قد تحجب الساعة نافذة الإيقاف المؤقت، وعندها اضغط Enter بعد صوت التنبيه!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>يمكنك نسخ النتيجة أعلاه ولصقها لمقارنتها باختبار آخر ومعرفة مدى دقتها.  إن رغبت في إرسال نتيجتك إليّ بالبريد الإلكتروني، فسأنشر رسماً بيانياً على موقعي لنرى جميعاً المشكلات التي نواجهها مع الألوان وشاشاتنا.  عنوان بريدي الإلكتروني:</translation>
+        <translation>يمكنك نسخ النتيجة أعلاه ولصقها لمقارنتها باختبار آخر ومعرفة مدى دقتها.  إن رغبت في إرسال نتيجتك إليّ بالبريد الإلكتروني، فسأنشر رسماً بيانياً على موقعي لنرى جميعاً المشكلات التي نواجهها في الألوان وفي شاشاتنا.  عنوان بريدي الإلكتروني:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -295,7 +299,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>OK - start test</source>
-        <translation>موافق - ابدأ الاختبار</translation>
+        <translation>حسنًا - ابدأ الاختبار</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -309,12 +313,12 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (كعقرب الساعات)</translation>
+        <translation>12 (خطوات عقرب الساعات)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (كعقرب الدقائق)</translation>
+        <translation>60 (خطوات عقرب الدقائق)</translation>
     </message>
 </context>
 <context>
@@ -337,7 +341,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>يظهر الوقت الملوّن في ثلاثة أعمدة، بجانبها دوائر تبيّن قيم قنوات RGB.  تُقرأ من اليسار إلى اليمين.</translation>
+        <translation>يظهر الوقت الملوّن في ثلاثة أشرطة، بجانبها دوائر تبيّن قيم قنوات RGB.  تُقرأ من اليسار إلى اليمين.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -345,7 +349,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>يظهر الوقت الملوّن في ثلاثة أعمدة، مع أعمدة +/- (بلون قناة Lab) تبيّن قيم القناتين a وb.  تُقرأ من اليسار إلى اليمين.</translation>
+        <translation>يظهر الوقت الملوّن في ثلاثة أشرطة، مع أشرطة موجبة أو سالبة (بلون قناة Lab) تبيّن قيم القناتين a وb.  تُقرأ من اليسار إلى اليمين.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -366,7 +370,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>This program is dedicated to
@@ -388,7 +392,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -446,7 +450,7 @@ who understands colour much better than I do!</source>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>حركة سلسة (لا تقفز الساعات والدقائق)</translation>
+        <translation>حركة سلسة (لا يقفز عقربا الساعات والدقائق)</translation>
     </message>
 </context>
 </TS>

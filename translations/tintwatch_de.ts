@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Verwendet dieses Qt-Plattform-Plugin, wie $QT_QPA_PLATFORM.</translation>
+        <translation>Verwendet dieses Qt-Plattform-Plugin (wie $QT_QPA_PLATFORM).</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -114,6 +114,10 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformationen an.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Willkommen
 Ich sage das nur ein einziges Mal!
-Klicken Sie mit der rechten Maustaste auf eine farbige Stelle der Uhr, um das Optionsmenü zu öffnen
+Ein Rechtsklick auf eine farbige Stelle der Uhr öffnet das Optionsmenü
 Alles Gute,  Alder</translation>
     </message>
     <message>
@@ -153,22 +157,22 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Sie haben alle Wechsel gesehen – noch einmal testen?  Oder ändern Sie Helligkeit oder Sättigung und sehen Sie, ob sich etwas ändert.</translation>
+        <translation>Sie haben alle Wechsel gesehen – noch einmal testen? Oder ändern Sie Helligkeit oder Sättigung und prüfen Sie, ob das etwas bewirkt.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1</numerusform>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln zu %1</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel auf %1 Grad</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln auf %1 Grad</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel zu %1 – bei %2 haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
-            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln zu %1 – bei %2 haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar beim Wechsel auf %1 Grad – bei %2 Grad haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
+            <numerusform>Sie haben %n Farbwechsel verpasst, und zwar bei den Wechseln auf %1 Grad – bei %2 Grad haben Sie aber mindestens zweimal eine Taste gedrückt</numerusform>
         </translation>
     </message>
     <message>
@@ -258,7 +262,7 @@ Alles Gute,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können.  Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab.  Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis 60.</translation>
+        <translation>Dieser Test zeigt Ihnen, ob Sie Farbtöne voneinander unterscheiden können. Das Ergebnis hängt von Ihnen und von der Qualität Ihres Bildschirms ab. Beginnen Sie mit dem leichten Test (nur 12 Farbtonwechsel) und steigern Sie sich bis auf 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -274,12 +278,12 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Beim Test mit 60 Wechseln sieht man womöglich Farbsäume. Tragen Sie dann eine Pausenzahl ein: Der Test hält nach so vielen Wechseln an.  Die Uhr kann das Pausenfenster verdecken; drücken Sie dann nach dem Signalton die Eingabetaste.</translation>
+        <translation>Beim Test mit 60 Wechseln sieht man womöglich Farbsäume. Tragen Sie dann eine Pausenzahl ein: Der Test hält nach so vielen Wechseln an. Die Uhr kann das Pausenfenster verdecken; drücken Sie dann nach dem Signalton die Eingabetaste.</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Sie können das Ergebnis oben kopieren und mit einem anderen Test vergleichen, um zu sehen, wie genau es ist.  Wenn Sie mir Ihr Ergebnis mailen, stelle ich eine Grafik auf meine Website, damit wir alle sehen, welche Probleme wir mit Farben und unseren Bildschirmen haben.  Meine E-Mail-Adresse:</translation>
+        <translation>Sie können das Ergebnis oben kopieren und mit einem anderen Test vergleichen, um zu sehen, wie genau es ist. Wenn Sie mir Ihr Ergebnis mailen, stelle ich eine Grafik auf meine Website, damit wir alle sehen, welche Probleme wir mit Farben und unseren Bildschirmen haben. Meine E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -301,19 +305,19 @@ Alles Gute,  Alder</translation>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (wie der Stundenzeiger)</translation>
+        <translation>12 (wie beim Stundenzeiger)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (wie der Minutenzeiger)</translation>
+        <translation>60 (wie beim Minutenzeiger)</translation>
     </message>
 </context>
 <context>
     <name>tintwatch::frmAbout</name>
     <message>
         <source>Colours for telling the time</source>
-        <translation>Farben, die die Zeit anzeigen</translation>
+        <translation>Die Zeit in Farben</translation>
     </message>
     <message>
         <source>Hue clock</source>
@@ -321,7 +325,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
-        <translation>Der äußere Rand des Zifferblatts ist in Farbstunden geteilt, diese wiederum in farbige Minuten.</translation>
+        <translation>Der äußere Rand des Zifferblatts ist in Farbstunden unterteilt, diese wiederum in farbige Minuten.</translation>
     </message>
     <message>
         <source>RGB clock</source>
@@ -329,7 +333,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Die Zeit wird durch 3 farbige Säulen dargestellt; Kreise zeigen die Werte der RGB-Kanäle.  Man liest sie von links nach rechts.</translation>
+        <translation>Die Zeit wird durch drei farbige Säulen dargestellt; Kreise zeigen die Werte der RGB-Kanäle. Gelesen wird von links nach rechts.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,7 +341,7 @@ Alles Gute,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Die Zeit wird durch 3 farbige Säulen dargestellt; Balken nach oben oder unten (in der Farbe des Lab-Kanals) zeigen die Werte der Kanäle „a“ und „b“.  Man liest sie von links nach rechts.</translation>
+        <translation>Die Zeit wird durch drei farbige Säulen dargestellt; Balken nach oben oder unten (in der Farbe des Lab-Kanals) zeigen die Werte der Kanäle „a“ und „b“. Gelesen wird von links nach rechts.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -438,7 +442,7 @@ gewidmet, die Farben viel besser versteht als ich!</translation>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Fließende Zeigerbewegung (Std. &amp;&amp; Min. springen nicht)</translation>
+        <translation>Fließende Zeigerbewegung (Std. und Min. springen nicht)</translation>
     </message>
 </context>
 </TS>

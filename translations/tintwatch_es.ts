@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Muestra el reloj en esta pantalla X (predeterminada: $DISPLAY).</translation>
+        <translation>Muestra el reloj en la pantalla X indicada (predeterminada: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa este complemento de plataforma de Qt, como $QT_QPA_PLATFORM.</translation>
+        <translation>Usa el complemento de plataforma de Qt indicado, como hace $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -114,6 +114,10 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Le doy la bienvenida
 ¡Solo lo diré una vez!
-Haga clic con el botón derecho en una parte de color del reloj para abrir el menú de opciones
+Haga clic derecho en una parte de color del reloj para abrir el menú
 Un saludo,  Alder</translation>
     </message>
     <message>
@@ -149,26 +153,26 @@ Un saludo,  Alder</translation>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Pulse Aceptar para continuar; después el color cambiará en 1 o 2 segundos</translation>
+        <translation>Pulse Aceptar para continuar; el color cambiará de 1 a 2 segundos después</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Ha visto todos los cambios. ¿Quiere repetir la prueba?  También puede cambiar el brillo o la saturación y ver si cambia algo.</translation>
+        <translation>Ha visto todos los cambios. ¿Quiere repetir la prueba? También puede cambiar el brillo o la saturación y ver si cambia algo.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1)</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1)</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1 grados).</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1 grados).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>No ha visto %n cambio de color (al pasar a %1), pero ha pulsado una tecla al menos dos veces en %2</numerusform>
-            <numerusform>No ha visto %n cambios de color (al pasar a %1), pero ha pulsado una tecla al menos dos veces en %2</numerusform>
+            <numerusform>No ha visto %n cambio de color (al pasar a %1 grados), pero ha pulsado la tecla dos o más veces tras pasar a %2 grados.</numerusform>
+            <numerusform>No ha visto %n cambios de color (al pasar a %1 grados), pero ha pulsado la tecla dos o más veces tras pasar a %2 grados.</numerusform>
         </translation>
     </message>
     <message>
@@ -274,12 +278,12 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>En la prueba de 60 pueden empezar a verse halos de color; en ese caso, indique un número de pausa y la prueba se detendrá tras ese número de cambios.  El reloj puede tapar el aviso de pausa: si es así, pulse Intro después del pitido.</translation>
+        <translation>En la prueba de 60 pueden empezar a verse halos de color; en ese caso, indique un número de pausa y la prueba se detendrá tras ese número de cambios.  El reloj puede tapar el mensaje de pausa: si es así, pulse Intro después del pitido.</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Puede copiar y pegar el resultado de arriba para compararlo con otra prueba y ver su precisión.  Si quiere enviarme su resultado por correo, publicaré un gráfico en mi sitio web para que todos veamos los problemas que tenemos con el color y nuestras pantallas.  Mi dirección de correo es</translation>
+        <translation>Puede copiar y pegar el resultado de arriba para compararlo con otra prueba y ver hasta qué punto coinciden.  Si quiere enviarme su resultado por correo, publicaré un gráfico en mi sitio web para que todos veamos los problemas que tenemos con el color y nuestras pantallas.  Mi dirección de correo es</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -329,7 +333,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra en 3 barras, con círculos que indican el valor de los canales RGB.  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra en tres barras, con círculos que indican el valor de los canales RGB.  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,7 +341,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>La hora en color se muestra en 3 barras, con barras +/- (del color del canal Lab) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
+        <translation>La hora en color se muestra en tres barras, con barras +/- (cada una del color de su canal) que indican el valor de los canales «a» y «b».  Se lee de izquierda a derecha.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -349,7 +353,7 @@ Un saludo,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Los círculos de color indican la hora, los minutos y los segundos</translation>
+        <translation>Los círculos de color indican la hora, los minutos y los segundos.</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -368,7 +372,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>¡Este programa está dedicado a
 mi querida y talentosa hija
-%1
+%1,
 que entiende el color mucho mejor que yo!</translation>
     </message>
 </context>

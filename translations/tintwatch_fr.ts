@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Affiche l’horloge sur cet écran X (par défaut&#xa0;: $DISPLAY).</translation>
+        <translation>Affiche l’horloge sur l’affichage X indiqué (par défaut&#xa0;: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Utilise ce module de plateforme Qt, comme $QT_QPA_PLATFORM.</translation>
+        <translation>Utilise le module de plateforme Qt indiqué, comme le fait $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -114,6 +114,10 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
     </message>
 </context>
 <context>
@@ -126,8 +130,8 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Bienvenue
 Je ne le dirai qu’une fois&#xa0;!
-Cliquez avec le bouton droit sur une partie colorée de l’horloge pour ouvrir le menu des options
-Bien à vous,  Alder</translation>
+Cliquez avec le bouton droit sur une couleur de l’horloge pour ouvrir le menu
+Amicalement, Alder</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
@@ -153,22 +157,22 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Vous avez vu tous les changements. Recommencer&#xa0;?  Vous pouvez aussi changer la luminosité ou la saturation et voir si cela change quelque chose.</translation>
+        <translation>Vous avez vu tous les changements. Recommencer le test&#xa0;? Vous pouvez aussi modifier la luminosité ou la saturation et voir si cela change quelque chose.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Vous avez manqué %n changement de couleur (passage à %1)</numerusform>
-            <numerusform>Vous avez manqué %n changements de couleur (passages à %1)</numerusform>
+            <numerusform>Vous avez manqué %n changement de couleur (passage à %1 degrés)</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur (passages à %1 degrés)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Vous avez manqué %n changement de couleur (passage à %1), mais vous avez appuyé au moins deux fois sur une touche au passage à %2</numerusform>
-            <numerusform>Vous avez manqué %n changements de couleur (passages à %1), mais vous avez appuyé au moins deux fois sur une touche au passage à %2</numerusform>
+            <numerusform>Vous avez manqué %n changement de couleur (passage à %1 degrés), mais vous avez appuyé au moins deux fois sur une touche quand la couleur est passée à %2 degrés</numerusform>
+            <numerusform>Vous avez manqué %n changements de couleur (passages à %1 degrés), mais vous avez appuyé au moins deux fois sur une touche quand la couleur est passée à %2 degrés</numerusform>
         </translation>
     </message>
     <message>
@@ -205,16 +209,16 @@ Bien à vous,  Alder</translation>
     <message>
         <source>+ Bigger </source>
         <extracomment>The clock twice as large; the &quot;+&quot; is its key. Keep the space at the end.</extracomment>
-        <translation>+ Agrandir </translation>
+        <translation>+ Plus grande </translation>
     </message>
     <message>
         <source>- Smaller</source>
         <extracomment>The clock half as large; the &quot;-&quot; is its key.</extracomment>
-        <translation>- Réduire</translation>
+        <translation>- Plus petite</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Options de l’horloge...</translation>
+        <translation>Options de l’horloge…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -233,7 +237,7 @@ Bien à vous,  Alder</translation>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Aide en ligne</translation>
+        <translation>Aide de Tintwatch</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -258,11 +262,11 @@ Bien à vous,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Ce test vous montre si vous distinguez les teintes.  Le résultat dépend de vous et de la qualité de votre écran.  Commencez par le plus facile, avec seulement 12 changements de teinte, puis progressez jusqu’à 60.</translation>
+        <translation>Ce test vous montre si vous distinguez les teintes. Le résultat dépend de vous et de la qualité de votre écran. Commencez par le plus facile, avec seulement 12 changements de teinte, puis progressez jusqu’à 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>Quand vous cliquez sur OK, l’horloge affiche d’abord un cercle rouge, qui change toutes les 1 à 2 secondes.</translation>
+        <translation>Quand vous cliquez sur OK, l’horloge affiche d’abord un cercle rouge, qui change de couleur toutes les 1 à 2 secondes.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -274,12 +278,12 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Lors du test à 60 changements, des halos colorés peuvent apparaître&#xa0;: indiquez alors un nombre de pause, et le test s’arrêtera après ce nombre de changements.  L’horloge peut masquer la fenêtre de pause&#xa0;: appuyez alors sur Entrée après le bip&#xa0;!</translation>
+        <translation>Lors du test à 60 changements, des halos colorés peuvent apparaître&#xa0;: indiquez alors après combien de changements le test doit faire une pause. L’horloge peut masquer le message de pause&#xa0;: dans ce cas, appuyez sur Entrée après le bip&#xa0;!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Vous pouvez copier ce résultat pour le comparer à un autre test et voir sa précision.  Si vous voulez bien m’envoyer votre résultat par e-mail, j’en ferai un graphique sur mon site, pour que nous voyions tous les problèmes que nous avons avec les couleurs et nos écrans.  Mon adresse e-mail&#xa0;:</translation>
+        <translation>Vous pouvez copier ce résultat et le comparer à celui d’un autre test pour voir s’il est fiable. Si vous avez envie de m’envoyer votre résultat par e-mail, je le publierai dans un graphique sur mon site, pour que nous voyions tous les problèmes que nous avons avec les couleurs et nos écrans. Mon adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -329,7 +333,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>L’heure en couleurs est affichée en 3 barres, avec des cercles qui montrent la valeur des canaux RVB.  Elle se lit de gauche à droite.</translation>
+        <translation>L’heure en couleurs est affichée sous forme de trois barres, avec des cercles qui montrent la valeur des canaux RVB. Elle se lit de gauche à droite.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,7 +341,7 @@ Bien à vous,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>L’heure en couleurs est affichée en 3 barres, avec des barres +/– (de la couleur du canal Lab) qui montrent la valeur des canaux «&#xa0;a&#xa0;» et «&#xa0;b&#xa0;».  Elle se lit de gauche à droite.</translation>
+        <translation>L’heure en couleurs est affichée sous forme de trois barres, avec des barres +/– (de la couleur du canal Lab) qui montrent la valeur des canaux «&#xa0;a&#xa0;» et «&#xa0;b&#xa0;». Elle se lit de gauche à droite.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -368,7 +372,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Ce programme est dédié à
 ma fille chérie et talentueuse
-%1
+%1,
 qui comprend la couleur bien mieux que moi&#xa0;!</translation>
     </message>
 </context>
@@ -433,7 +437,7 @@ qui comprend la couleur bien mieux que moi&#xa0;!</translation>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Donnez la même valeur à Max et à Min s’ils ne doivent pas varier au fil du temps</translation>
+        <translation>Pour des niveaux constants toute la journée, donnez la même valeur à Max et à Min</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>

@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Shows the clock on this X display (default: $DISPLAY).</source>
-        <translation>Mostra l&apos;orologio su questo display X (predefinito: $DISPLAY).</translation>
+        <translation>Mostra l’orologio sul display X indicato (predefinito: $DISPLAY).</translation>
     </message>
     <message>
         <source>name</source>
@@ -105,15 +105,19 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa questo plugin di piattaforma Qt, come $QT_QPA_PLATFORM.</translation>
+        <translation>Usa il plugin di piattaforma Qt indicato, come la variabile $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
-        <translation>Un orologio per il desktop che indica l&apos;ora con i colori.</translation>
+        <translation>Un orologio per il desktop che indica l’ora con i colori.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso «%1».</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Ti do il benvenuto
 Lo dico una volta sola!
-Fai clic con il pulsante destro su una parte colorata dell&apos;orologio per aprire il menu delle opzioni
+Fai clic con il pulsante destro su una parte colorata dell’orologio per aprire il menu delle opzioni
 Tanti saluti,  Alder</translation>
     </message>
     <message>
@@ -153,22 +157,22 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Hai visto tutti i cambi: vuoi rifare il test?  Oppure puoi cambiare la luminosità o la saturazione e vedere se cambia qualcosa.</translation>
+        <translation>Hai visto tutti i cambi: vuoi rifare il test?  Oppure puoi modificare la luminosità o la saturazione e vedere se fa differenza.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1</numerusform>
-            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1</numerusform>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio alla tinta %1</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi alle tinte %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio a %1, ma hai premuto un tasto almeno due volte al passaggio a %2</numerusform>
-            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi a %1, ma hai premuto un tasto almeno due volte al passaggio a %2</numerusform>
+            <numerusform>Ti è sfuggito %n cambio di colore, nel passaggio alla tinta %1; hai però premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
+            <numerusform>Ti sono sfuggiti %n cambi di colore, nei passaggi alle tinte %1; hai però premuto un tasto almeno due volte in corrispondenza di %2</numerusform>
         </translation>
     </message>
     <message>
@@ -214,7 +218,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Opzioni orologio...</translation>
+        <translation>Opzioni orologio…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -258,11 +262,11 @@ Tanti saluti,  Alder</translation>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Questo test ti mostra se riesci a distinguere le tinte dei colori.  Il risultato dipende da te e dalla qualità del tuo schermo.  Comincia da quello facile, con soli 12 cambi di tinta, e arriva fino a 60.</translation>
+        <translation>Questo test ti mostra se riesci a vedere la differenza tra le tinte.  Il risultato dipende da te e dalla qualità del tuo schermo.  Comincia da quello facile, con soli 12 cambi di tinta, e poi sali fino a 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>Quando premi OK, l&apos;orologio mostra prima un cerchio rosso, che cambia ogni 1-2 secondi.</translation>
+        <translation>Quando premi OK, l’orologio mostra prima un cerchio rosso, che cambia ogni 1–2 secondi.</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -270,16 +274,16 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>Alla fine l&apos;orologio ti mostra quali colori (se ce ne sono) non hai distinto.</translation>
+        <translation>Alla fine l’orologio ti mostra quali colori (se ce ne sono) non hai distinto.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso imposta il numero di pausa e il test si fermerà dopo quel numero di cambi.  L&apos;orologio può coprire la finestra di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
+        <translation>Nel test da 60 si possono cominciare a vedere aloni colorati: in tal caso indica nella casella ogni quanti cambi fare una pausa.  L’orologio può coprire il messaggio di pausa: se succede, premi Invio dopo il segnale acustico!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Puoi copiare e incollare il risultato qui sopra per confrontarlo con un altro test e vedere quanto è preciso.  Se vuoi mandarmi il tuo risultato per e-mail, pubblicherò un grafico sul mio sito, così vedremo tutti i problemi che abbiamo con i colori e i nostri schermi.  Il mio indirizzo e-mail è</translation>
+        <translation>Puoi copiare e incollare il risultato qui sopra per confrontarlo con quello di un altro test e vedere quanto è attendibile.  Se vuoi mandarmi il tuo risultato per e-mail, pubblicherò un grafico sul mio sito, così vedremo tutti insieme i problemi che abbiamo con i colori e con i nostri schermi.  Il mio indirizzo e-mail è</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -313,7 +317,7 @@ Tanti saluti,  Alder</translation>
     <name>tintwatch::frmAbout</name>
     <message>
         <source>Colours for telling the time</source>
-        <translation>Colori per leggere l&apos;ora</translation>
+        <translation>Colori per leggere l’ora</translation>
     </message>
     <message>
         <source>Hue clock</source>
@@ -321,7 +325,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
-        <translation>Il bordo del quadrante è diviso in ore di colore, a loro volta suddivise in minuti colorati.</translation>
+        <translation>Il bordo del quadrante è diviso in ore colorate, a loro volta suddivise in minuti colorati.</translation>
     </message>
     <message>
         <source>RGB clock</source>
@@ -329,7 +333,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>L&apos;ora a colori è rappresentata da 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
+        <translation>L’ora a colori è rappresentata da 3 barre, con cerchi che indicano il valore dei canali RGB.  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -337,11 +341,11 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>L&apos;ora a colori è rappresentata da 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
+        <translation>L’ora a colori è rappresentata da 3 barre, con barre +/- (nel colore del canale Lab) che indicano il valore dei canali «a» e «b».  Si legge da sinistra a destra.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>Trascina l&apos;orologio con il pulsante sinistro del mouse (su una parte colorata)</translation>
+        <translation>Trascina l’orologio con il pulsante sinistro del mouse (su una parte colorata)</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -349,7 +353,7 @@ Tanti saluti,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>I cerchi colorati indicano l&apos;ora, i minuti e i secondi</translation>
+        <translation>I cerchi colorati indicano l’ora, i minuti e i secondi</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -368,8 +372,8 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Questo programma è dedicato
 alla mia adorata e talentuosa figlia
-%1
-che capisce il colore molto meglio di me!</translation>
+%1,
+che di colori ne capisce molto più di me!</translation>
     </message>
 </context>
 <context>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>dark grey</source>
-        <translation>濃い灰色</translation>
+        <translation>暗い灰色</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -115,6 +115,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>余分な引数「%1」があります。</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>バージョン情報を表示します。</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -126,8 +130,8 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>ようこそ
 一度しか言いません！
-時計の色の部分を右クリックすると、オプションのメニューが開きます
-それでは。Alder より</translation>
+時計の色のある部分を右クリックすると、オプションのメニューが開きます
+お元気で。Alder より</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
@@ -149,7 +153,7 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>続けるには OK をクリックしてください。1～2 秒後に色が変わります</translation>
+        <translation>続けるには OK をクリックしてください。1～2 秒後に色が変わります。</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
@@ -159,14 +163,14 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>見逃した色の変化は %n 回です。変化後の色相は %1 です。</numerusform>
+            <numerusform>見逃した色の変化は %n 回です。変化後の色相は %1 度です。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>見逃した色の変化は %n 回です。変化後の色相は %1 です。ただし、色相 %2 ではキーを 2 回以上押しています。</numerusform>
+            <numerusform>見逃した色の変化は %n 回です。変化後の色相は %1 度です。ただし、色相 %2 度ではキーを 2 回以上押しています。</numerusform>
         </translation>
     </message>
     <message>
@@ -256,11 +260,11 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>このテストで、色相の違いを見分けられるかどうかがわかります。結果は、ご自身の目と画面の品質によって変わります。まずは色相が 12 回だけ変わるやさしいテストから始め、60 回まで進めてください。</translation>
+        <translation>このテストで、色相の違いを見分けられるかどうかがわかります。結果は、ご自身の目と画面の品質によって変わります。まずは色相が 12 回だけ変わるやさしいテストから始めて、少しずつ 60 回まで増やしてください。</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>OK をクリックすると、まず赤い円が表示され、1～2 秒ごとに色が変わります。</translation>
+        <translation>OK をクリックすると赤い円が表示され、1～2 秒ごとに色が変わります。</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -272,12 +276,12 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>60 回のテストでは、色の残像 (ハロー) が見え始めることがあります。その場合は一時停止の回数を設定してください。設定した回数の変化ごとにテストが一時停止します。一時停止の表示が時計の後ろに隠れることがあります。その場合はビープ音の後で Enter キーを押してください。</translation>
+        <translation>60 回のテストでは、色の残像やにじみが見え始めることがあります。その場合は、一時停止するまでの変化の回数を設定してください。設定した回数の変化ごとにテストが一時停止します。一時停止の表示が時計の後ろに隠れることがあります。その場合はビープ音の後で Enter キーを押してください。</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>上の結果をコピーして、別のテストと比べて精度を確かめられます。結果をメールで送っていただければ、私の Web サイトにグラフを載せて、色と画面について皆が抱える問題を共有します。メール アドレス:</translation>
+        <translation>上の結果をコピーして別のテストの結果と比べれば、どれだけ正確かを確かめられます。結果をメールで送っていただければ、私の Web サイトにグラフを載せて、色と画面について皆が抱える問題を共有します。メール アドレス:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -299,12 +303,12 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (時針と同じ)</translation>
+        <translation>12 (時針の刻み)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (分針と同じ)</translation>
+        <translation>60 (分針の刻み)</translation>
     </message>
 </context>
 <context>
@@ -335,11 +339,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>時刻を 3 本の色の棒で表し、上下に伸びる棒 (Lab チャンネルの色) が a と b の値を示します。左から右へ読みます。</translation>
+        <translation>時刻を 3 本の色の棒で表し、上下に伸びる棒 (それぞれのチャンネルの色で表示) が a と b の値を示します。左から右へ読みます。</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
-        <translation>時計の色の部分を左ボタンでドラッグすると、時計を移動できます</translation>
+        <translation>時計の色のある部分を左ボタンでドラッグすると、時計を移動できます</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -367,7 +371,7 @@ who understands colour much better than I do!</source>
         <translation>このプログラムを捧げます
 才能豊かな愛娘
 %1
-私よりずっと色のことがわかる子へ！</translation>
+色のことなら私よりずっと詳しい子へ！</translation>
     </message>
 </context>
 <context>
@@ -436,7 +440,7 @@ who understands colour much better than I do!</source>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>なめらかに動かす (時針と分針が連続して動きます)</translation>
+        <translation>なめらかに動かす (時針と分針が飛ばずに進みます)</translation>
     </message>
 </context>
 </TS>

@@ -59,7 +59,7 @@
     <message>
         <source>dark %1</source>
         <extracomment>A colour below 60 % brilliance; %1 is the hue&apos;s name.</extracomment>
-        <translation>%1 escuro</translation>
+        <translation>%1-escuro</translation>
     </message>
     <message>
         <source>dull %1</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>dark grey</source>
-        <translation>cinza escuro</translation>
+        <translation>cinza-escuro</translation>
     </message>
     <message>
         <source>hour %1, minute %2, second %3</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Usa este plugin de plataforma do Qt, como $QT_QPA_PLATFORM.</translation>
+        <translation>Usa o plugin de plataforma do Qt indicado, como faz a variável $QT_QPA_PLATFORM.</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -113,7 +113,11 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra as informações da versão.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Boas-vindas
 Só vou dizer isto uma vez!
-Clique com o botão direito em uma parte colorida do relógio para abrir o menu de opções
+Clique com o botão direito em uma parte colorida do relógio para abrir o menu
 Um abraço,  Alder</translation>
     </message>
     <message>
@@ -153,22 +157,22 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Você viu todas as mudanças. Testar de novo?  Ou você pode mudar o brilho ou a saturação e ver se algo muda.</translation>
+        <translation>Você viu todas as mudanças.  Quer testar de novo?  Ou então altere o brilho ou a saturação e veja se o resultado muda.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1°</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1°</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor, na passagem para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor, nas passagens para %1, mas apertou a tecla pelo menos duas vezes em %2</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1°, mas apertou a tecla duas vezes ou mais quando a cor passou para %2°</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1°, mas apertou a tecla duas vezes ou mais quando a cor passou para %2°</numerusform>
         </translation>
     </message>
     <message>
@@ -233,7 +237,7 @@ Um abraço,  Alder</translation>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>Manual (no navegador)</translation>
+        <translation>Manual do usuário</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -274,12 +278,12 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>No teste de 60 você pode começar a ver halos coloridos; nesse caso, defina após quantas mudanças fazer uma pausa, e o teste fará uma pausa sempre que completar esse número de mudanças.  O relógio pode esconder a janela de pausa: nesse caso, tecle Enter depois do bipe!</translation>
+        <translation>No teste de 60, você pode começar a ver halos coloridos.  Nesse caso, informe a cada quantas mudanças o teste deve pausar.  O relógio pode esconder a janela de pausa; se isso acontecer, tecle Enter depois do bipe!</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e ver a precisão.  Se quiser me mandar seu resultado por e-mail, vou publicar um gráfico no meu site para todos vermos os problemas que temos com as cores e nossas telas.  Meu e-mail é</translation>
+        <translation>Você pode copiar e colar o resultado acima para comparar com outro teste e avaliar a precisão.  Se quiser me mandar seu resultado por email, vou publicar um gráfico no meu site para que todos vejamos os problemas que temos com as cores e as telas.  Meu email:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -337,7 +341,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>A hora colorida aparece em 3 barras, com barras +/- (na cor do canal Lab) que mostram o valor dos canais &quot;a&quot; e &quot;b&quot;.  A leitura é da esquerda para a direita.</translation>
+        <translation>A hora colorida aparece em 3 barras, com barras +/- (na cor do canal Lab) que mostram o valor dos canais “a” e “b”.  A leitura é da esquerda para a direita.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -349,7 +353,7 @@ Um abraço,  Alder</translation>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Os círculos coloridos indicam a hora, o minuto e o segundo</translation>
+        <translation>Os círculos coloridos indicam a hora, o minuto e o segundo.</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -368,7 +372,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>Este programa é dedicado à
 minha querida e talentosa filha
-%1
+%1,
 que entende de cores muito melhor do que eu!</translation>
     </message>
 </context>

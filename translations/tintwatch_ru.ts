@@ -85,7 +85,7 @@
     <message>
         <source>hour %1, minute %2, second %3</source>
         <extracomment>The tip&apos;s second line: the colours of the hour, minute and second hands.</extracomment>
-        <translation>часы: %1, минуты: %2, секунды: %3</translation>
+        <translation>цвет часа: %1, минуты: %2, секунды: %3</translation>
     </message>
 </context>
 <context>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Uses this Qt platform plugin, as $QT_QPA_PLATFORM does.</source>
-        <translation>Использовать этот модуль платформы Qt (как и переменная $QT_QPA_PLATFORM).</translation>
+        <translation>Использовать указанный модуль платформы Qt (как переменная $QT_QPA_PLATFORM).</translation>
     </message>
     <message>
         <source>A desktop clock that tells the time in colours.</source>
@@ -114,6 +114,10 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Лишний аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показать сведения о версии.</translation>
     </message>
 </context>
 <context>
@@ -125,8 +129,8 @@ Right mouse-click on a bit of colour (on the clock) to get a menu of options
 All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Добро пожаловать!
-Я скажу это только один раз!
-Щёлкните правой кнопкой мыши по цветной части часов, чтобы открыть меню
+Повторять не буду!
+Щёлкните правой кнопкой мыши по цветной части часов — откроется меню
 Всего доброго,  Alder</translation>
     </message>
     <message>
@@ -139,7 +143,7 @@ All the best,  Alder</source>
 
 %2</source>
         <extracomment>Exit could not write the settings file. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation>Программе Tintwatch не удалось сохранить настройки в
+        <translation>Программе Tintwatch не удалось сохранить настройки в файл
 %1
 
 %2</translation>
@@ -149,28 +153,28 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>Нажмите «ОК», чтобы продолжить; затем цвет сменится через 1–2 секунды</translation>
+        <translation>Нажмите «OK», чтобы продолжить; затем цвет сменится через 1–2 секунды</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>Вы заметили все смены. Пройти тест ещё раз?  Или измените яркость либо насыщенность и посмотрите, изменится ли что-нибудь.</translation>
+        <translation>Вы заметили все смены цвета. Пройти тест ещё раз?  Или измените яркость либо насыщенность и посмотрите, изменится ли что-нибудь.</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета — при переходе к %1</numerusform>
-            <numerusform>Вы не заметили %n смены цвета — при переходе к %1</numerusform>
-            <numerusform>Вы не заметили %n смен цвета — при переходе к %1</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам.</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам.</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Вы не заметили %n смену цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
-            <numerusform>Вы не заметили %n смены цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
-            <numerusform>Вы не заметили %n смен цвета — при переходе к %1, но на %2 вы нажали клавишу два раза или больше</numerusform>
+            <numerusform>Вы не заметили %n смену цвета: при переходе к %1 градусам, а при переходе к %2 градусам вы нажали клавишу два раза или больше.</numerusform>
+            <numerusform>Вы не заметили %n смены цвета: при переходе к %1 градусам, а при переходе к %2 градусам вы нажали клавишу два раза или больше.</numerusform>
+            <numerusform>Вы не заметили %n смен цвета: при переходе к %1 градусам, а при переходе к %2 градусам вы нажали клавишу два раза или больше.</numerusform>
         </translation>
     </message>
     <message>
@@ -216,7 +220,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Clock Options ...</source>
-        <translation>Параметры часов...</translation>
+        <translation>Параметры часов…</translation>
     </message>
     <message>
         <source>A Hue Check Test</source>
@@ -260,7 +264,7 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>Этот тест покажет, различаете ли вы цветовые оттенки.  Результат зависит от вас и от качества вашего экрана.  Начните с простого теста всего из 12 смен оттенка и дойдите до 60.</translation>
+        <translation>Этот тест покажет, различаете ли вы цветовые оттенки.  Результат зависит от вас и от качества вашего экрана.  Начните с простого теста всего из 12 смен оттенка и постепенно переходите к тесту из 60.</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
@@ -268,11 +272,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
-        <translation>Каждый раз, заметив смену, нажимайте любую клавишу.</translation>
+        <translation>Каждый раз, заметив смену цвета, нажимайте любую клавишу.</translation>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>В конце часы покажут, какие цвета (если такие есть) вы не смогли различить.</translation>
+        <translation>В конце часы покажут, какие цвета (если такие найдутся) вы не смогли различить.</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
@@ -281,7 +285,7 @@ All the best,  Alder</source>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
         <extracomment>Followed by the author&apos;s e-mail address in a box beside it.</extracomment>
-        <translation>Результат выше можно скопировать и сравнить с другим тестом, чтобы увидеть, насколько он точен.  Если захотите прислать мне результат по электронной почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес электронной почты:</translation>
+        <translation>Результат выше можно скопировать и сравнить с результатом другого теста, чтобы оценить точность.  Если захотите прислать мне результат по электронной почте, я размещу график на своём сайте, чтобы все мы увидели, какие у нас трудности с цветом и экранами.  Мой адрес электронной почты:</translation>
     </message>
     <message>
         <source>Hue Check Test</source>
@@ -298,17 +302,17 @@ All the best,  Alder</source>
     <message>
         <source>Number of changes</source>
         <extracomment>The frame around the choice of 12, 30 or 60 hue changes in one test.</extracomment>
-        <translation>Число смен</translation>
+        <translation>Число смен цвета</translation>
     </message>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12 (как часовая стрелка)</translation>
+        <translation>12 (как у часовой стрелки)</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60 (как минутная стрелка)</translation>
+        <translation>60 (как у минутной стрелки)</translation>
     </message>
 </context>
 <context>
@@ -331,7 +335,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными столбиками; круги рядом с ними отмечают значения каналов RGB.  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными полосами, а круги отмечают значения каналов RGB.  Читается слева направо.</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -339,7 +343,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>Время показано тремя цветными столбиками, а столбики +/- (цвета канала Lab) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
+        <translation>Время показано тремя цветными полосами, а столбики +/- (окрашенные в цвет своего канала) отмечают значения каналов «a» и «b».  Читается слева направо.</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -351,7 +355,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured circles give the Hour, Minute and Second</source>
-        <translation>Цветные круги показывают час, минуту и секунду</translation>
+        <translation>Цветные диски показывают час, минуту и секунду.</translation>
     </message>
     <message>
         <source>About Tint Watch</source>
@@ -413,7 +417,7 @@ who understands colour much better than I do!</source>
     <message>
         <source>Tick Rate</source>
         <extracomment>How often the clock moves on.</extracomment>
-        <translation>Шаг хода</translation>
+        <translation>Интервал хода</translation>
     </message>
     <message>
         <source>%1 sec</source>
@@ -435,12 +439,12 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>Сделайте Макс. и Мин. одинаковыми, если они не должны меняться со временем</translation>
+        <translation>Сделайте «Макс.» и «Мин.» одинаковыми, если уровень не должен меняться со временем</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>
         <extracomment>A check box: the hour and minute hands move a little at every tick. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;.</extracomment>
-        <translation>Плавный ход (часы и минуты не перескакивают)</translation>
+        <translation>Плавный ход (часовая и минутная стрелки без скачков)</translation>
     </message>
 </context>
 </TS>

@@ -115,6 +115,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>多余的参数“%1”。</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>显示版本信息。</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -149,24 +153,24 @@ All the best,  Alder</source>
     <name>HueTest</name>
     <message>
         <source>Press okay to continue and then the colour will change in 1-2 secs</source>
-        <translation>单击“确定”继续，颜色将在 1-2 秒后变化</translation>
+        <translation>单击“确定”继续，颜色将在 1 到 2 秒后变化。</translation>
     </message>
     <message>
         <source>You saw all the changes - test again?  Or you could change the Brilliance or Saturation and see if that changes things.</source>
-        <translation>您看出了所有变化——再测一次？您也可以更改亮度或饱和度，看看结果是否不同。</translation>
+        <translation>您察觉到了所有变化——要再测一次吗？您也可以更改亮度或饱和度，看看结果是否不同。</translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 度处。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 处；但在色相 %2 处您至少按了两次键</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 度处；另外，在色相 %2 度处您至少按了两次键。</numerusform>
         </translation>
     </message>
     <message>
@@ -231,7 +235,7 @@ All the best,  Alder</source>
     <message>
         <source>Online Help</source>
         <extracomment>Opens the manual in the web browser (it is shipped with the program).</extracomment>
-        <translation>帮助手册</translation>
+        <translation>使用手册</translation>
     </message>
     <message>
         <source>My Web site!</source>
@@ -256,11 +260,11 @@ All the best,  Alder</source>
     <name>tintwatch::Tester</name>
     <message>
         <source>This test will show you whether you can see the difference between Hue colours.  The results are dependent on you and how good your screen is.  Start with the easy one of just 12 changes in Hue and work up to 60.</source>
-        <translation>此测试可以检验您能否分辨不同的色相。结果取决于您的眼睛和屏幕的质量。请从只有 12 次色相变化的简单测试开始，逐步增加到 60 次。</translation>
+        <translation>此测试可以检验您能否分辨不同的色相。结果既取决于您本人，也取决于屏幕的好坏。请从只有 12 次色相变化的简单测试开始，逐步增加到 60 次。</translation>
     </message>
     <message>
         <source>When you press OK, the display will initially show a Red circle, which will change every 1-2 seconds.</source>
-        <translation>单击“确定”后，屏幕上会先显示一个红色圆圈，每隔 1-2 秒变一次颜色。</translation>
+        <translation>单击“确定”后，屏幕上会先显示一个红色圆圈，每隔 1 到 2 秒变一次颜色。</translation>
     </message>
     <message>
         <source>Each time you see a change press any key.</source>
@@ -268,11 +272,11 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>At the end, the display will show you which colours (if any) you could not distinguish.</source>
-        <translation>测试结束时，将显示您未能分辨的颜色（如果有）。</translation>
+        <translation>测试结束时，将显示您未能分辨的颜色（如有）。</translation>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停次数，测试每经过该次数的变化就会暂停一次。暂停提示可能被时钟挡住，这时请在提示音后按回车键！</translation>
+        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停间隔，测试每经过这么多次变化就会暂停一次。暂停提示框可能被时钟挡住，这时请在提示音后按回车键！</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -299,19 +303,19 @@ All the best,  Alder</source>
     <message>
         <source>12 (ie the &apos;Hour&apos; hand)</source>
         <extracomment>12 changes of hue, as many as the hour hand&apos;s colours round the clock.</extracomment>
-        <translation>12（与时针相同）</translation>
+        <translation>12（时针的步数）</translation>
     </message>
     <message>
         <source>60 (ie the &apos;Minute&apos; hand)</source>
         <extracomment>60 changes of hue, as many as the minute hand&apos;s colours round the clock.</extracomment>
-        <translation>60（与分针相同）</translation>
+        <translation>60（分针的步数）</translation>
     </message>
 </context>
 <context>
     <name>tintwatch::frmAbout</name>
     <message>
         <source>Colours for telling the time</source>
-        <translation>用颜色读时间</translation>
+        <translation>用颜色报时</translation>
     </message>
     <message>
         <source>Hue clock</source>
@@ -327,7 +331,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with circles showing the value of the RGB channels.  You read it from left to right.</source>
-        <translation>时间以 3 根彩色柱条显示，旁边圆圈的大小表示 RGB 各通道的值。从左往右读。</translation>
+        <translation>时间以三根彩色柱条显示，旁边圆圈的大小表示 RGB 各通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Lab clock</source>
@@ -335,7 +339,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The coloured time is shown as 3 bars, with +/- bars (coloured in the Lab channel colour) showing the value of the &apos;a&apos; and &apos;b&apos; channels.  You read it from left to right.</source>
-        <translation>时间以 3 根彩色柱条显示，上下伸展的短柱（Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
+        <translation>时间以三根彩色柱条显示，上下伸展的短柱（涂成相应 Lab 通道的颜色）表示 a 和 b 通道的值。从左往右读。</translation>
     </message>
     <message>
         <source>Use the left mouse button (on a bit of colour)  to drag the clock around</source>
@@ -366,7 +370,7 @@ who understands colour much better than I do!</source>
         <extracomment>The dedication, one sentence in four centred lines, one line here for each; %1 is her name, &quot;Cyan&quot;, and stays on the third line, alone or with the punctuation after it.</extracomment>
         <translation>谨以此程序献给
 我可爱而多才的女儿
-%1
+%1，
 她远比我更懂颜色！</translation>
     </message>
 </context>
@@ -431,7 +435,7 @@ who understands colour much better than I do!</source>
     </message>
     <message>
         <source>Make the Max &amp; Min the same if you do not want them to change over time</source>
-        <translation>若不希望随时间变化，请将最大值和最小值设为相同</translation>
+        <translation>若不希望饱和度和亮度随时间变化，请将最大值和最小值设为相同。</translation>
     </message>
     <message>
         <source>Smooth running (means the Hr &amp;&amp; Mins will not jump)</source>

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace tintwatch {
@@ -33,8 +34,6 @@ qreal ParagraphLabel::Layout(int width, LineFunction line) const {
   QTextOption option(QStyle::visualAlignment(layoutDirection(), alignment() & Qt::AlignHorizontal_Mask));
   option.setTextDirection(layoutDirection());
   option.setWrapMode(QTextOption::WordWrap);
-  // A line's height is known only once it is laid out; the font's decides
-  // whether it will stand beside the area to keep clear.
   const qreal lineHeight = QFontMetricsF(font()).height();
   const QRectF clear = keepClear_.translated(-contentsRect().topLeft());
   // The area is given for left to right; a mirrored dialog has it at the
@@ -46,9 +45,16 @@ qreal ParagraphLabel::Layout(int width, LineFunction line) const {
     layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine next = layout.createLine(); next.isValid(); next = layout.createLine()) {
-      const bool beside = !clear.isEmpty() && top < clear.bottom() && top + lineHeight > clear.top();
+      // A line's height is known once it is laid out, and a fallback font
+      // (Chinese in a Latin font) stands taller than the label's: laid out
+      // whole first, it is narrowed when that height reaches the area. Less
+      // a pixel, the line's rounding up, so that the label's own font decides
+      // as it always did.
+      next.setLineWidth(width);
+      const qreal height = std::max(lineHeight, next.height() - 1);
+      const bool beside = !clear.isEmpty() && top < clear.bottom() && top + height > clear.top();
       const qreal lineWidth = beside ? std::min<qreal>(width, clear.left() - kGap) : width;
-      next.setLineWidth(lineWidth);
+      if (beside) next.setLineWidth(lineWidth);
       next.setPosition(QPointF(mirrored ? width - lineWidth : 0, top));
       top += next.height();
     }

@@ -28,6 +28,15 @@ for help in --help -h; do
   [ -z "$err" ] || fail "$help wrote to stderr: $err"
 done
 
+# The descriptions stand in one column on a terminal, also where the option
+# names hold wide (Chinese, Japanese) characters or a direction mark.
+for language in zh_CN ja ar; do
+  LANGUAGE=$language LC_ALL=C.UTF-8 run --help
+  columns=$(printf '%s\n' "$out" | LC_ALL=C.UTF-8 perl -CS -ne 'print "$1\n" if /^(  -\S.*?  +)\S/' |
+              while IFS= read -r start; do printf '%s' "$start" | LC_ALL=C.UTF-8 wc -L; done | sort -u)
+  [ "$(wc -l <<<"$columns")" = 1 ] || fail "$language --help: descriptions at columns $(echo $columns): $out"
+done
+
 run --version
 [ "$status" = 0 ] || fail "--version: status $status, $err"
 [ "$out" = "Tintwatch $version" ] || fail "--version: $out"

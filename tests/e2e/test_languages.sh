@@ -109,7 +109,7 @@ read_menu "German menu" "Immer im Vordergrund" "Weißer Hintergrund" "Expertenmo
   "Farbtontest" "Hilfe" "Beenden"
 open_options "Uhroptionen…" "Uhroptionen"
 expect_reads "German Clock Options" "Uhrtyp" "Farbton" "Takt" "Sättigung" "Helligkeit" "Abbrechen" \
-  "Fließende Zeigerbewegung (Std. & Min. springen nicht)"
+  "Fließende Zeigerbewegung (Std. und Min. springen nicht)"
 close_options "Uhroptionen" "Abbrechen"
 
 in_language LANG=ar_EG.UTF-8
@@ -117,14 +117,14 @@ wait_until 10 face_is_english || fail "Arabic face differs from the English one"
 read_menu "Arabic menu" "دائماً في المقدمة" "خلفية بيضاء" "وضع الخبير" "حجم النافذة" "خيارات الساعة..." \
   "اختبار تدرّج اللون" "تعليمات" "إنهاء"
 open_options "خيارات الساعة..." "خيارات الساعة"
-expect_reads "Arabic Clock Options" "نوع الساعة" "تدرّج اللون" "مستوى التشبّع" "إلغاء" "موافق"
+expect_reads "Arabic Clock Options" "نوع الساعة" "تدرّج اللون" "مستوى التشبّع" "إلغاء" "حسنًا"
 # Mirrored: OK, at the right in English, stands at the left; the clock type
 # frame, at the left, stands at the right.
 read -r dx _ dwidth _ < <(geometry "$(window_titled "خيارات الساعة")")
 place_of() { accessible_places | grep -F "|$1|" | head -n 1 | awk -F'|' '{print $NF}' | cut -d, -f1,3 | tr , ' '; }
-read -r okx okwidth < <(place_of "موافق")
+read -r okx okwidth < <(place_of "حسنًا")
 read -r framex framewidth < <(place_of "نوع الساعة")
-[ -n "$okx" ] && [ -n "$framex" ] || fail "no places: $(accessible_places | grep -F -e موافق -e 'نوع الساعة')"
+[ -n "$okx" ] && [ -n "$framex" ] || fail "no places: $(accessible_places | grep -F -e حسنًا -e 'نوع الساعة')"
 [ $((okx + okwidth / 2)) -lt $((dx + dwidth / 2)) ] || fail "OK at $okx not on the left of the dialog at $dx+$dwidth"
 [ $((framex + framewidth / 2)) -gt $((dx + dwidth / 2)) ] || fail "clock type at $framex not on the right"
 close_options "خيارات الساعة" "إلغاء"

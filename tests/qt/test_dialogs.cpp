@@ -313,7 +313,8 @@ void ExpectPauseNoteClearOfItsBox(const Tester& tester, const QString& language 
   qreal top = 0;
   for (const QString& line : noteLines) {
     const qreal height = LineHeight(note->font(), line);
-    if (top < pauseBox.bottom() && top + noteMetrics.height() > pauseBox.top()) {
+    // The line's own height: a fallback font (Chinese, say) stands taller than the note's.
+    if (top < pauseBox.bottom() && top + height > pauseBox.top()) {
       EXPECT_LE(noteMetrics.horizontalAdvance(line.trimmed()), room) << qPrintable(language + ": " + line);
     }
     top += height;
@@ -352,6 +353,26 @@ TEST(DialogTextsTest, EveryTextFitsItsControlAndStartsItsPartsOnNewLines) {
   // Two spaces between sentences are only spaces.
   const QStringList reading = about.findChild<ParagraphLabel*>("Label10")->Lines();
   EXPECT_FALSE(startsALine(reading, "You read it")) << qPrintable(reading.join('|'));
+  // A line in a fallback font (Chinese in a Latin font) stands taller than
+  // its label's font: it is beside an area that starts below the font's
+  // height, and ends before it.
+  QFont latin(QStringLiteral("Liberation Serif"));
+  latin.setPointSizeF(12);
+  ParagraphLabel tall(QString(40, QChar(0x6C49)), nullptr);
+  tall.setFont(latin);
+  tall.resize(400, 200);
+  const qreal fontHeight = QFontMetricsF(latin).height();
+  QTextLayout measure(tall.text(), latin);
+  measure.beginLayout();
+  QTextLine measured = measure.createLine();
+  measured.setLineWidth(1000);
+  measure.endLayout();
+  const qreal lineHeight = measured.height();
+  ASSERT_GT(lineHeight, fontHeight + 1) << "no taller fallback font for Chinese";
+  tall.KeepClearOf(QRect(200, static_cast<int>((fontHeight + lineHeight) / 2), 100, 40));
+  const QStringList tallLines = tall.Lines();
+  ASSERT_FALSE(tallLines.isEmpty());
+  EXPECT_LE(QFontMetricsF(latin).horizontalAdvance(tallLines.first()), 200) << qPrintable(tallLines.join('|'));
 }
 
 // Each translation built beside the program, installed as the program

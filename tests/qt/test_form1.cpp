@@ -399,9 +399,9 @@ TEST_F(Form1Test, SpeaksTheLanguageButTheFaceNeverMirrors) {
     const char* result;
   } cases[] = {
       {"de", Qt::LeftToRight, "Beenden", "Stunde: Gelbgrün, Minute: Violett, Sekunde: Azurblau",
-       "Sie haben 1 Farbwechsel verpasst, und zwar beim Wechsel zu 90"},
+       "Sie haben 1 Farbwechsel verpasst, und zwar beim Wechsel auf 90 Grad"},
       {"ar", Qt::RightToLeft, "إنهاء", "الساعة: أخضر ليموني، الدقيقة: بنفسجي، الثانية: لازوردي",
-       "لم تلاحظ تغيّراً واحداً في اللون، عند الانتقال إلى 90"},
+       "فاتك تغيّر واحد في اللون عند الانتقال إلى التدرّج 90"},
   };
   for (const auto& c : cases) {
     QTranslator translator;

@@ -346,7 +346,7 @@ TEST(TranslationFilesTest, ResultSentencesInEveryLanguage) {
       {"it", {"sfuggito 1 cambio ", "sfuggiti 2 cambi", "sfuggiti 5 cambi", "sfuggiti 11 cambi"}, "30, 60"},
       {"pt_BR", {"1 mudança ", "2 mudanças", "5 mudanças", "11 mudanças"}, "30, 60"},
       {"ru", {"1 смену", "2 смены", "5 смен", "11 смен"}, "30, 60"},
-      {"ar", {"تغيّراً واحداً", "تغيّرين", "5 تغيّرات", "11 تغيّراً"}, "30، 60"},
+      {"ar", {"تغيّر واحد", "تغيّران", "5 تغيّرات", "11 تغيّراً"}, "30، 60"},
       {"ja", {"1 回", "2 回", "5 回", "11 回"}, "30、60"},
       {"zh_CN", {"1 次", "2 次", "5 次", "11 次"}, "30、60"},
   };
