@@ -131,7 +131,7 @@ All the best,  Alder</source>
         <translation>欢迎
 此消息只显示一次！
 在时钟的彩色部分上单击右键，即可打开选项菜单
-祝好！—— Alder</translation>
+祝好！——Alder</translation>
     </message>
     <message>
         <source>The Tint Watch with a Hue tester</source>
@@ -163,14 +163,14 @@ All the best,  Alder</source>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 度处。</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相变为 %1 度时。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相 %1 度处；另外，在色相 %2 度处您至少按了两次键。</numerusform>
+            <numerusform>您有 %n 次颜色变化未察觉到，发生在色相变为 %1 度时；另外，在色相为 %2 度时您至少按了两次键。</numerusform>
         </translation>
     </message>
     <message>
@@ -276,7 +276,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>One may begin to see colour halos on the 60 test, if so then set the pause number and the test will pause after that number of changes.  The clock may hide the pause display, in which case hit return after the beep!</source>
-        <translation>在 60 次的测试中，您可能会开始看到彩色光晕；此时请设置暂停间隔，测试每经过这么多次变化就会暂停一次。暂停提示框可能被时钟挡住，这时请在提示音后按回车键！</translation>
+        <translation>在 60 次变化的测试中，您可能会开始看到彩色光晕；此时请设置暂停间隔（变化次数），测试每经过该次数的变化就会暂停一次。暂停提示框可能被时钟挡住，这时请在提示音后按回车键！</translation>
     </message>
     <message>
         <source>You can copy/paste the above to compare with another test to see how accurate things are.  If you feel like emailing me your result, I&apos;ll put up a graph on my web site so we can all see the problems we have with colour and our screens.  My email address is</source>
@@ -323,7 +323,7 @@ All the best,  Alder</source>
     </message>
     <message>
         <source>The clock face outer rim is divided into colour hours and then sub-divided into coloured minutes.</source>
-        <translation>表盘外圈分为彩色的小时，每小时再分为彩色的分钟。</translation>
+        <translation>表盘外圈分为代表各小时的色块，每块再细分为代表各分钟的色块。</translation>
     </message>
     <message>
         <source>RGB clock</source>
