@@ -105,7 +105,7 @@ corner_x=$((cx + 2)) corner_y=$((cy + 2))
 menu_near() {  # X Y: the menu's X window lies by the point, all on the screen
   local w mx my mw mh
   for w in $(program_windows); do
-    override_redirect "$w" && ! is_tooltip "$w" && ! is_clock "$w" || continue
+    is_menu "$w" || continue
     read -r mx my mw mh < <(geometry "$w")
     [ $((mx - $1)) -ge -5 ] && [ $((mx - $1)) -le 40 ] && [ $((my - $2)) -ge -5 ] && [ $((my - $2)) -le 40 ] &&
       [ $((mx + mw)) -le "$screen_width" ] && [ $((my + mh)) -le "$screen_height" ] && return 0
