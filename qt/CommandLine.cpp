@@ -70,8 +70,9 @@ QString AlignedByColumns(const QString& help) {
     if (end < 0) continue;
     const QString name = line.mid(indent.size(), end - indent.size());
     options.push_back({i, name});
-    widest = std::max(widest, Columns(name));
-    moved = moved || Columns(name) != name.size();
+    const int columns = Columns(name);
+    widest = std::max(widest, columns);
+    moved = moved || columns != name.size();
   }
   if (!moved) return help;
   const QString column(indent.size() + widest + 2, QLatin1Char(' '));

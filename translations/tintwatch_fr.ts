@@ -130,7 +130,7 @@ All the best,  Alder</source>
         <extracomment>The first start&apos;s message; one line of the box for each line here.</extracomment>
         <translation>Bienvenue
 Je ne le dirai qu’une fois&#xa0;!
-Cliquez avec le bouton droit sur une couleur de l’horloge pour ouvrir le menu
+Un clic droit sur une partie colorée de l’horloge ouvre le menu
 Amicalement, Alder</translation>
     </message>
     <message>

@@ -163,16 +163,16 @@ Um abraço,  Alder</translation>
         <source>These are the %n changes of colour you missed, when it changed to %1</source>
         <extracomment>The hue test&apos;s result: %n changes were missed; %1 lists their hues in degrees, joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1°</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1°</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1 graus</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1 graus</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>These are the %n changes of colour you missed, when it changed to %1 but you hit the key at least twice on %2</source>
         <extracomment>The hue test&apos;s result when a key was also pressed twice or more after some changes: %n changes were missed; %1 lists their hues, %2 the hues that got a key twice, in degrees, each joined as the text &quot;%1, %2&quot; is.</extracomment>
         <translation>
-            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1°, mas apertou a tecla duas vezes ou mais quando a cor passou para %2°</numerusform>
-            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1°, mas apertou a tecla duas vezes ou mais quando a cor passou para %2°</numerusform>
+            <numerusform>Você não percebeu %n mudança de cor na passagem para o matiz de %1 graus, mas apertou a tecla duas vezes ou mais com a cor em %2 graus</numerusform>
+            <numerusform>Você não percebeu %n mudanças de cor nas passagens para os matizes de %1 graus, mas apertou a tecla duas vezes ou mais com a cor em %2 graus</numerusform>
         </translation>
     </message>
     <message>

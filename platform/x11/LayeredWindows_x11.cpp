@@ -39,6 +39,14 @@ SentShape& LastShape() {
 
 // Queues the shape when `whole` or when it changed within `changed`; false
 // where the server cannot take it.
+// A window with an alpha channel shows its see-through white as clear
+// pixels, which a bounding shape would keep from being drawn (a Wayland
+// compositor shows an X window's whole picture, holes included): its shape
+// is where clicks land.
+xcb_shape_kind_t ShapeKind(const QWidget* window) {
+  return window->testAttribute(Qt::WA_TranslucentBackground) ? XCB_SHAPE_SK_INPUT : XCB_SHAPE_SK_BOUNDING;
+}
+
 bool SetDeviceShape(QWidget* window, const QImage& picture, const QRect& changed, bool whole) {
   xcb_connection_t* connection = ShapeConnection(window);
   if (!connection) return false;
@@ -62,13 +70,7 @@ bool SetDeviceShape(QWidget* window, const QImage& picture, const QRect& changed
   // No rectangle would mean no shape at all; one pixel outside the window
   // leaves nothing visible instead.
   if (rectangles.empty()) rectangles.push_back({-1, -1, 1, 1});
-  // A window with an alpha channel shows its see-through white as clear
-  // pixels, which a bounding shape would keep from being drawn (a Wayland
-  // compositor shows an X window's whole picture, holes included): its
-  // shape is where clicks land.
-  const xcb_shape_kind_t kind =
-      window->testAttribute(Qt::WA_TranslucentBackground) ? XCB_SHAPE_SK_INPUT : XCB_SHAPE_SK_BOUNDING;
-  xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, kind, XCB_CLIP_ORDERING_UNSORTED, id, 0, 0,
+  xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, ShapeKind(window), XCB_CLIP_ORDERING_UNSORTED, id, 0, 0,
                        static_cast<uint32_t>(rectangles.size()), rectangles.data());
   return true;
 }
@@ -88,9 +90,7 @@ bool UpdateShape(QWidget* window, const QImage& picture, const QRect& changed) {
 void ClearShape(QWidget* window) {
   xcb_connection_t* connection = ShapeConnection(window);
   if (!connection) return;
-  const xcb_shape_kind_t kind =
-      window->testAttribute(Qt::WA_TranslucentBackground) ? XCB_SHAPE_SK_INPUT : XCB_SHAPE_SK_BOUNDING;
-  xcb_shape_mask(connection, XCB_SHAPE_SO_SET, kind, NativeWindow(window), 0, 0, XCB_NONE);
+  xcb_shape_mask(connection, XCB_SHAPE_SO_SET, ShapeKind(window), NativeWindow(window), 0, 0, XCB_NONE);
   xcb_flush(connection);
   LastShape() = SentShape();
 }

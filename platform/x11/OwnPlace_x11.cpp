@@ -3,9 +3,9 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMouseEvent>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>

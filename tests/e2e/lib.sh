@@ -267,9 +267,12 @@ open_menu() {
 menu_closed() { ! menu_shown; }
 menu_shown() {
   local w
-  for w in $(program_windows); do override_redirect "$w" && ! is_tooltip "$w" && ! is_clock "$w" && return 0; done
+  for w in $(program_windows); do is_menu "$w" && return 0; done
   return 1
 }
+# A menu: an unmanaged window of the program that is neither its tip nor,
+# where it keeps its own place, the clock itself.
+is_menu() { override_redirect "$1" && ! is_tooltip "$1" && ! is_clock "$1"; }
 # The clock's tip is a window of the program too, and no menu.
 is_tooltip() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP; }
 tooltip_window() {

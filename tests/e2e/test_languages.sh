@@ -47,7 +47,7 @@ crop_window "$(clock_window)" "$work/english.png"
 # first, which can hold it up for seconds.)
 menu_window() {
   local w
-  for w in $(program_windows); do override_redirect "$w" && ! is_tooltip "$w" && echo "$w" && return; done
+  for w in $(program_windows); do is_menu "$w" && echo "$w" && return; done
 }
 read_menu() {  # WHAT ITEM...
   local what=$1 item x y width height top
